@@ -130,6 +130,13 @@ void DrawPieces(Bitmap& target, const Bitmap& picture, const std::vector<BlitPie
     }
 }
 
+void DrawSkinObject(Bitmap& target, const Rect& dst, const TDataSkinObject& obj, int frame,
+                    bool stacked) {
+    const Rect src = FrameRect(obj.Picture, obj.FrameCount, frame, stacked);
+    const Margins m{obj.LeftWidth, obj.TopHeight, obj.RightWidth, obj.BottomHeight};
+    DrawPieces(target, obj.Picture, NineGridPieces(src, dst, m, obj.Tile == 1), obj.Trans == 1);
+}
+
 std::vector<Rect> RegionFromPicture(const Bitmap& picture, uint32_t key, uint32_t tolerance,
                                     int originX, int originY) {
     auto upper = [](uint32_t k, uint32_t t) { return std::min<uint32_t>(255, k + t); };

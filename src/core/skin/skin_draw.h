@@ -7,6 +7,7 @@
 
 #include "core/common/bitmap.h"
 #include "core/skin/img_util.h"
+#include "core/skin/skin_objects.h"
 
 namespace core {
 
@@ -41,6 +42,11 @@ std::vector<BlitPiece> FramePieces(const Rect& src, const Rect& dst, bool stretc
 // `transparent`, magenta source pixels leave the target untouched.
 void DrawPieces(Bitmap& target, const Bitmap& picture, const std::vector<BlitPiece>& pieces,
                 bool transparent);
+
+// Nine-grid of frame `frame` of a skin object into `dst`, with the object's margins, tile and
+// transparent flags, executed in software.
+void DrawSkinObject(Bitmap& target, const Rect& dst, const TDataSkinObject& obj, int frame,
+                    bool stacked = false);
 
 // Region of the pixels that are not the key colour: a pixel is outside when each of its
 // channels lies between the key's channel and that plus the tolerance's channel (capped at
