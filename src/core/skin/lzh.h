@@ -10,6 +10,8 @@
 
 namespace core {
 
+class TLZH;
+
 namespace lzh {
 constexpr int kWindowSize = 4096;
 constexpr int kLongestMatch = 60;
@@ -27,8 +29,12 @@ constexpr uint8_t kFillByte = ' ';
 constexpr uint32_t kMaxDecodedSize = 64u << 20;
 
 // Symbol of a match of `length` bytes (3..60) and back.
-constexpr int MatchSymbol(int length) { return 256 - kThreshold - 1 + length; }
-constexpr int MatchLength(int symbol) { return symbol - (256 - kThreshold - 1); }
+constexpr int MatchSymbol(int length) {
+    return 256 - kThreshold - 1 + length;
+}
+constexpr int MatchLength(int symbol) {
+    return symbol - (256 - kThreshold - 1);
+}
 
 // The fixed code of a distance's upper six bits, by the first eight bits of the code.
 struct DistanceTables {
@@ -44,7 +50,7 @@ const DistanceTables& GetDistanceTables();
 // bits it reads, the encoder from a leaf up to the root, and both update it the same way after
 // every symbol so that they stay in step.
 class LzhTree {
-public:
+  public:
     LzhTree() { InitTree(); }
 
     void InitTree();
@@ -59,8 +65,8 @@ public:
     int16_t Parent(int node) const { return parent_[node]; }
     int RebuildCount() const { return rebuilds_; }
 
-private:
-    friend class TLZH;
+  private:
+    friend class core::TLZH;
     uint16_t frequency_[kNodeCount + 1];  // plus a sentinel that stops the reordering scan
     int16_t parent_[kNodeCount + kSymbolCount];
     int16_t child_[kNodeCount];
@@ -70,26 +76,22 @@ private:
 
 // Raised when the codec cannot work (its tables, a declared size beyond the limit).
 class ElzhException : public AppError {
-public:
+  public:
     using AppError::AppError;
 };
 
 // One decoding: input and output are memory blocks. Input past its end reads as zero bits
 // (the overrun is remembered, not an error: the archive reader judges the result).
 class TLZH {
-public:
+  public:
     TLZH();
     ~TLZH();
     TLZH(const TLZH&) = delete;
     TLZH& operator=(const TLZH&) = delete;
 
     void SetInput(const uint8_t* data, size_t size);
+    // Decoded bytes are appended to `output`.
     void SetOutput(Bytes* output);
-
-    // Reads up to `count` bytes of input (never more than remain) and reports how many.
-    uint16_t ReadBlock(uint8_t* buffer, uint16_t count);
-    // Appends `count` bytes to the output and reports them all as written.
-    uint16_t WriteBlock(const uint8_t* buffer, uint16_t count);
 
     // Decodes until at least `size` bytes have been produced. The last match is copied whole,
     // so the output may be up to 59 bytes longer than `size`. Throws ElzhException for a size
@@ -99,8 +101,10 @@ public:
     // True when decoding needed more input than there was.
     bool Overrun() const { return overrun_; }
 
-private:
+  private:
     struct State;
+    // Reads up to `count` bytes of input (never more than remain) and reports how many.
+    uint16_t ReadBlock(uint8_t* buffer, uint16_t count);
     unsigned ReadBit();
     unsigned ReadBits(int count);
     void Fill();
@@ -109,6 +113,7 @@ private:
     const uint8_t* in_ = nullptr;
     size_t inSize_ = 0;
     size_t inPos_ = 0;
+    size_t padBytes_ = 0;  // zero bytes supplied after the input ran out
     Bytes* out_ = nullptr;
     uint64_t bits_ = 0;  // valid bits at the top
     int bitCount_ = 0;

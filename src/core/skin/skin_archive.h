@@ -17,8 +17,8 @@ struct SkinArchiveEntry {
 };
 
 // Lays out an archive readable by TSkinReader: names joined by CR LF (no trailing break),
-// the two header words nobody reads written as zero. Throws AppError for a name that holds a
-// line break or for an archive beyond what a 32-bit size can describe.
+// the two header words nobody reads written as zero. Throws AppError for an empty name, a name
+// that holds a line break, or an archive beyond what a 32-bit size can describe.
 Bytes BuildSkinArchive(const std::vector<SkinArchiveEntry>& entries);
 
 }  // namespace core

@@ -14,7 +14,7 @@ namespace core {
 extern const char* const kOlderSkinMessage;
 
 class TSkinReader {
-public:
+  public:
     using MessageFn = std::function<void(const std::string&)>;
 
     explicit TSkinReader(MessageFn showMessage = {});
@@ -44,7 +44,7 @@ public:
     // Bytes of entry `index` (0 <= index < EntryCount()).
     Bytes Entry(size_t index) const;
 
-private:
+  private:
     void Clear();
 
     MessageFn showMessage_;
