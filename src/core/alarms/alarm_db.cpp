@@ -25,13 +25,17 @@ void TAlarmDB::InitDefaults() {
     header_[kShowOnTipOffset] = 1;
 }
 
-bool TAlarmDB::HasMagic() const { return std::memcmp(header_.data(), kMagic, sizeof kMagic) == 0; }
+bool TAlarmDB::HasMagic() const {
+    return std::memcmp(header_.data(), kMagic, sizeof kMagic) == 0;
+}
 
 void TAlarmDB::LoadFromFile(const std::string& path) {
-    if (!FileExists(path)) return;
+    if (!FileExists(path))
+        return;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                          &std::fclose);
-    if (!file) throw CannotOpenFile(path, SystemErrorText());
+                                                         &std::fclose);
+    if (!file)
+        throw CannotOpenFile(path, SystemErrorText());
     // Read no more than the header announces: a large foreign file is not pulled into memory.
     Bytes data(kHeaderSize);
     size_t got = std::fread(data.data(), 1, kHeaderSize, file.get());
@@ -48,7 +52,8 @@ void TAlarmDB::LoadFromBytes(const uint8_t* data, size_t size) {
     // The header is read before anything is checked, so even a short or foreign file leaves
     // its bytes in it; what follows then depends on the magic.
     const size_t headerBytes = std::min(size, kHeaderSize);
-    if (headerBytes > 0) std::memcpy(header_.data(), data, headerBytes);
+    if (headerBytes > 0)
+        std::memcpy(header_.data(), data, headerBytes);
     if (headerBytes < kHeaderSize) {
         records_.clear();
         SetCount(0);
@@ -63,8 +68,10 @@ void TAlarmDB::LoadFromBytes(const uint8_t* data, size_t size) {
     const size_t available = std::min(wanted, size - kHeaderSize);
     // Records the file does not hold in full stay zero-filled, and zero records never fall due.
     records_.assign(wanted, 0);
-    if (available > 0) std::memcpy(records_.data(), data + kHeaderSize, available);
-    if (available < wanted) throw StreamReadError();
+    if (available > 0)
+        std::memcpy(records_.data(), data + kHeaderSize, available);
+    if (available < wanted)
+        throw StreamReadError();
 }
 
 Bytes TAlarmDB::SaveToBytes() const {
@@ -104,11 +111,17 @@ TAlarmRecord TAlarmDB::GetAlarm(unsigned index) const {
     return TAlarmRecord::FromBytes(&records_[size_t(index) * TAlarmRecord::kSize]);
 }
 
-void TAlarmDB::SetAutoRun(bool on) { header_[kAutoRunOffset] = on ? 1 : 0; }
+void TAlarmDB::SetAutoRun(bool on) {
+    header_[kAutoRunOffset] = on ? 1 : 0;
+}
 
-void TAlarmDB::SetShowOnTip(bool on) { header_[kShowOnTipOffset] = on ? 1 : 0; }
+void TAlarmDB::SetShowOnTip(bool on) {
+    header_[kShowOnTipOffset] = on ? 1 : 0;
+}
 
-void TAlarmDB::SetCount(size_t count) { PutU16(&header_[kCountOffset], uint16_t(count)); }
+void TAlarmDB::SetCount(size_t count) {
+    PutU16(&header_[kCountOffset], uint16_t(count));
+}
 
 void TAlarmDB::CheckIndex(unsigned index) const {
     if (index >= Count())

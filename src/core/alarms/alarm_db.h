@@ -17,7 +17,7 @@
 namespace core {
 
 class TAlarmDB {
-public:
+  public:
     static constexpr size_t kHeaderSize = 10;
     static constexpr size_t kCountOffset = 6;
     static constexpr size_t kAutoRunOffset = 8;
@@ -69,7 +69,7 @@ public:
     // The records as one block of Count * 352 bytes, in store order.
     const uint8_t* RecordData() const { return records_.data(); }
 
-private:
+  private:
     void SetCount(size_t count);
     void CheckIndex(unsigned index) const;
 

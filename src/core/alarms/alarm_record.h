@@ -23,7 +23,7 @@ enum TAlarmType : uint8_t {
 constexpr uint16_t kNoWeekDay = 65535;
 
 class TAlarmRecord {
-public:
+  public:
     static constexpr size_t kSize = 352;
     static constexpr size_t kTypeOffset = 0;
     static constexpr size_t kTimeOffset = 8;
@@ -66,7 +66,7 @@ public:
     bool operator==(const TAlarmRecord& other) const { return bytes_ == other.bytes_; }
     bool operator!=(const TAlarmRecord& other) const { return bytes_ != other.bytes_; }
 
-private:
+  private:
     std::array<uint8_t, kSize> bytes_;
 };
 

@@ -40,14 +40,14 @@ std::vector<uint16_t> DueAlarmIndices(const TAlarmDB& db, TDateTime now);
 //   it passes the last tested minute again (no double firing after a time sync); moved back
 //   further, it restarts the tracking.
 class TMinuteTracker {
-public:
+  public:
     static constexpr int64_t kMaxCatchUpMinutes = 5;
 
     // The minutes (date-time values at second 0, oldest first) to test at this tick.
     std::vector<TDateTime> Tick(TDateTime now);
     void Reset() { started_ = false; }
 
-private:
+  private:
     std::vector<TDateTime> Restart(TDateTime now, int64_t minute);
 
     bool started_ = false;

@@ -10,7 +10,8 @@ std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
     const bool afternoon = hour >= 12;
     if (settings.twelveHour) {
         hour %= 12;
-        if (hour == 0) hour = 12;
+        if (hour == 0)
+            hour = 12;
     }
     char digits[8];
     std::string text;
@@ -20,14 +21,17 @@ std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
     text += settings.separator + digits;
     std::snprintf(digits, sizeof digits, "%02d", second);
     text += settings.separator + digits;
-    if (!settings.twelveHour) return text;
+    if (!settings.twelveHour)
+        return text;
     const std::string& marker = afternoon ? settings.pmSymbol : settings.amSymbol;
     // A locale without marker texts would otherwise leave a stray blank.
-    if (marker.empty()) return text;
+    if (marker.empty())
+        return text;
     return settings.markerBeforeTime ? marker + " " + text : text + " " + marker;
 }
 
-TimeFormatSettings ParseTimeFormatPicture(const std::string& picture, const std::string& amSymbol,
+TimeFormatSettings ParseTimeFormatPicture(const std::string& picture,
+                                          const std::string& amSymbol,
                                           const std::string& pmSymbol) {
     TimeFormatSettings settings;
     settings.amSymbol = amSymbol;
@@ -39,12 +43,14 @@ TimeFormatSettings ParseTimeFormatPicture(const std::string& picture, const std:
         if (c == '\'') {
             const size_t end = picture.find('\'', i + 1);
             const size_t stop = end == std::string::npos ? picture.size() : end;
-            if (seenHour && !seenMinute) between += picture.substr(i + 1, stop - i - 1);
+            if (seenHour && !seenMinute)
+                between += picture.substr(i + 1, stop - i - 1);
             i = stop + 1;
             continue;
         }
         size_t run = 1;
-        while (i + run < picture.size() && picture[i + run] == c) ++run;
+        while (i + run < picture.size() && picture[i + run] == c)
+            ++run;
         if ((c == 'h' || c == 'H') && !seenHour) {
             seenHour = true;
             settings.twelveHour = c == 'h';
@@ -59,7 +65,8 @@ TimeFormatSettings ParseTimeFormatPicture(const std::string& picture, const std:
         }
         i += run;
     }
-    if (!between.empty()) settings.separator = between;
+    if (!between.empty())
+        settings.separator = between;
     return settings;
 }
 

@@ -9,12 +9,12 @@
 namespace core {
 
 struct TimeFormatSettings {
-    bool twelveHour = false;          // LOCALE_ITIME "0"
-    bool leadingZero = false;         // LOCALE_ITLZERO "1"
-    std::string separator = ":";      // LOCALE_STIME
-    std::string amSymbol = "AM";      // LOCALE_S1159
-    std::string pmSymbol = "PM";      // LOCALE_S2359
-    bool markerBeforeTime = false;    // LOCALE_ITIMEMARKPOSN "1"
+    bool twelveHour = false;        // LOCALE_ITIME "0"
+    bool leadingZero = false;       // LOCALE_ITLZERO "1"
+    std::string separator = ":";    // LOCALE_STIME
+    std::string amSymbol = "AM";    // LOCALE_S1159
+    std::string pmSymbol = "PM";    // LOCALE_S2359
+    bool markerBeforeTime = false;  // LOCALE_ITIMEMARKPOSN "1"
 };
 
 // "9:05:00", "09:05:00", "9:05:00 PM", "PM 9:05:00" ... Only the time of day of `time` counts.

@@ -24,7 +24,8 @@ constexpr int64_t kMaxDayStamp = 3652059;  // 31 December 9999
 // Splits a value into its day stamp and its milliseconds of the day. Rounds to the millisecond
 // before splitting so that a time a hair below midnight belongs to the next day.
 bool SplitValue(TDateTime value, int64_t& dayStamp, int64_t& msOfDay) {
-    if (!std::isfinite(value) || std::fabs(value) > kMaxTimeMagnitude) return false;
+    if (!std::isfinite(value) || std::fabs(value) > kMaxTimeMagnitude)
+        return false;
     const int64_t ms = static_cast<int64_t>(std::nearbyint(value * double(kMSecsPerDay)));
     const int64_t magnitude = ms < 0 ? -ms : ms;
     const int64_t days = magnitude / kMSecsPerDay;
@@ -44,18 +45,21 @@ void DayStampToDate(int64_t dayStamp, int& year, int& month, int& day) {
     y += int(t / kDaysPer400Years) * 400;
     t %= kDaysPer400Years;
     int64_t c = t / kDaysPer100Years;
-    if (c == 4) c = 3;  // the last day of a 400-year cycle
+    if (c == 4)
+        c = 3;  // the last day of a 400-year cycle
     t -= c * kDaysPer100Years;
     y += int(c) * 100;
     y += int(t / kDaysPer4Years) * 4;
     t %= kDaysPer4Years;
     int64_t n = t / 365;
-    if (n == 4) n = 3;  // the leap day closing a 4-year cycle
+    if (n == 4)
+        n = 3;  // the leap day closing a 4-year cycle
     t -= n * 365;
     y += int(n);
     const int* lengths = kMonthDays[IsLeapYear(y) ? 1 : 0];
     int m = 0;
-    while (t >= lengths[m]) t -= lengths[m++];
+    while (t >= lengths[m])
+        t -= lengths[m++];
     year = y;
     month = m + 1;
     day = int(t) + 1;
@@ -64,17 +68,21 @@ void DayStampToDate(int64_t dayStamp, int& year, int& month, int& day) {
 int64_t DateToDayStamp(int year, int month, int day) {
     const int* lengths = kMonthDays[IsLeapYear(year) ? 1 : 0];
     int64_t d = day;
-    for (int m = 0; m < month - 1; ++m) d += lengths[m];
+    for (int m = 0; m < month - 1; ++m)
+        d += lengths[m];
     const int64_t i = year - 1;
     return i * 365 + i / 4 - i / 100 + i / 400 + d;
 }
 
 }  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInMonth(int year, int month) {
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     return kMonthDays[IsLeapYear(year) ? 1 : 0][month - 1];
 }
 
@@ -89,13 +97,15 @@ bool IsValidTime(int hour, int minute, int second, int msec) {
 }
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
-    if (!IsValidDate(year, month, day)) return false;
+    if (!IsValidDate(year, month, day))
+        return false;
     result = double(DateToDayStamp(year, month, day) - kDateDelta);
     return true;
 }
 
 bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result) {
-    if (!IsValidTime(hour, minute, second, msec)) return false;
+    if (!IsValidTime(hour, minute, second, msec))
+        return false;
     const int64_t ms = ((int64_t(hour) * 60 + minute) * 60 + second) * 1000 + msec;
     result = double(ms) / double(kMSecsPerDay);
     return true;
@@ -103,7 +113,8 @@ bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result
 
 TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result;
-    if (!TryEncodeDate(year, month, day, result)) throw AppError("Invalid argument to date encode");
+    if (!TryEncodeDate(year, month, day, result))
+        throw AppError("Invalid argument to date encode");
     return result;
 }
 
@@ -153,14 +164,16 @@ void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& msec)
 
 int DayOfWeek(TDateTime value) {
     int64_t dayStamp, msOfDay;
-    if (!CalendarDayStamp(value, dayStamp, msOfDay)) return 0;
+    if (!CalendarDayStamp(value, dayStamp, msOfDay))
+        return 0;
     // Day stamp 1 (1 January 0001) was a Monday.
     return int(dayStamp % 7) + 1;
 }
 
 int64_t MinuteStamp(TDateTime value) {
     int64_t dayStamp, msOfDay;
-    if (!CalendarDayStamp(value, dayStamp, msOfDay)) return -1;
+    if (!CalendarDayStamp(value, dayStamp, msOfDay))
+        return -1;
     return dayStamp * kMinutesPerDay + msOfDay / 60000;
 }
 
@@ -173,10 +186,12 @@ TDateTime MinuteStampToDateTime(int64_t stamp) {
 namespace {
 
 bool ReadDigits(const std::string& text, size_t pos, size_t count, int& value) {
-    if (pos + count > text.size()) return false;
+    if (pos + count > text.size())
+        return false;
     value = 0;
     for (size_t i = pos; i < pos + count; ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
+        if (text[i] < '0' || text[i] > '9')
+            return false;
         value = value * 10 + (text[i] - '0');
     }
     return true;
@@ -186,7 +201,8 @@ bool ReadDigits(const std::string& text, size_t pos, size_t count, int& value) {
 
 bool ParseIsoDate(const std::string& text, TDateTime& result) {
     int y, m, d;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
     if (!ReadDigits(text, 0, 4, y) || !ReadDigits(text, 5, 2, m) || !ReadDigits(text, 8, 2, d))
         return false;
     return TryEncodeDate(y, m, d, result);
@@ -194,9 +210,12 @@ bool ParseIsoDate(const std::string& text, TDateTime& result) {
 
 bool ParseHourMinute(const std::string& text, int& hour, int& minute) {
     int h, m;
-    if (text.size() != 5 || text[2] != ':') return false;
-    if (!ReadDigits(text, 0, 2, h) || !ReadDigits(text, 3, 2, m)) return false;
-    if (!IsValidTime(h, m, 0, 0)) return false;
+    if (text.size() != 5 || text[2] != ':')
+        return false;
+    if (!ReadDigits(text, 0, 2, h) || !ReadDigits(text, 3, 2, m))
+        return false;
+    if (!IsValidTime(h, m, 0, 0))
+        return false;
     hour = h;
     minute = m;
     return true;
