@@ -344,8 +344,7 @@ TEST(AlarmStore, RefusesAlarmsBeyondTheCountsRange) {
         EXPECT_STREQ(e.what(), "Cannot add more than 65535 alarms");
     }
     EXPECT_EQ(db.Count(), 65535);
-    db.SaveToFile(file.path());
-    EXPECT_EQ(file.Read(), saved);
+    EXPECT_EQ(db.SaveToBytes(), saved);
     TAlarmDB reread;
     reread.LoadFromFile(file.path());
     EXPECT_EQ(reread.Count(), 65535);
