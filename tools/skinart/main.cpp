@@ -1,6 +1,8 @@
 // skinart OUTDIR: draws the default skin's pictures (flat light greys and blues) as .bmp files.
 // The definition that uses them is assets/skin/Default.ini.
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <functional>
 #include <string>
 #include <vector>
@@ -319,6 +321,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
     try {
         const Bitmap active = WindowFrame(kActive), inactive = WindowFrame(kInactive);
         auto cut = [&](const Rect& r) { return std::vector<Bitmap>{core::Crop(active, r), core::Crop(inactive, r)}; };
