@@ -3,8 +3,9 @@
 // menu) with the core's software compositor. SKIN is a skin file or a folder holding the
 // definition (.ini) and its pictures.
 #include <cstdio>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
+#include <system_error>
 
 #include "core/common/bitmap.h"
 #include "core/common/errors.h"
@@ -13,26 +14,22 @@
 #include "core/skin/skin_data.h"
 #include "core/skin/skin_draw.h"
 
-#include <dirent.h>
-
 namespace {
 
 using core::Bitmap;
 using core::Rect;
 
 bool IsFolder(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
 }
 
 void LoadFolder(core::TSkinData& skin, const std::string& dir) {
     std::string iniName;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            const std::string n = e->d_name;
-            if (n.size() > 4 && core::LowerAscii(n.substr(n.size() - 4)) == ".ini") iniName = n;
-        }
-        closedir(d);
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
+        const std::string n = e.path().filename().string();
+        if (n.size() > 4 && core::LowerAscii(n.substr(n.size() - 4)) == ".ini") iniName = n;
     }
     if (iniName.empty()) throw core::AppError("no .ini file in " + dir);
     core::TQuickIni ini;
