@@ -90,7 +90,8 @@ Bitmap Stacked(const std::vector<Bitmap>& frames) {
 // Caption button glyphs, 10 x 10, drawn into a button at (ox, oy).
 enum class Glyph { Close, Maximise, Restore, Minimise };
 
-void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c) {
+// `ground` fills the inside of the front window of the restore glyph.
+void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c, uint32_t ground) {
     switch (g) {
         case Glyph::Close:
             for (int i = 0; i < 9; ++i) {
@@ -106,7 +107,7 @@ void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c) {
             break;
         case Glyph::Restore:
             RoundRect(b, Rect{ox + 3, oy, ox + 10, oy + 6}, 0, kKeep, c);
-            RoundRect(b, Rect{ox, oy + 3, ox + 7, oy + 10}, 0, kMagenta, c);
+            RoundRect(b, Rect{ox, oy + 3, ox + 7, oy + 10}, 0, ground, c);
             break;
         case Glyph::Minimise:
             HLine(b, ox + 1, ox + 9, oy + 7, c);
@@ -127,7 +128,7 @@ Bitmap CaptionButton(Glyph g, bool danger) {
     for (int f = 0; f < 4; ++f) {
         Bitmap b(kCapBtnW, kCapBtnH, kMagenta);
         if (fills[f] != kMagenta) RoundRect(b, Rect{0, 0, kCapBtnW, kCapBtnH}, 3, fills[f], fills[f]);
-        DrawGlyph(b, g, (kCapBtnW - 10) / 2, (kCapBtnH - 10) / 2, glyphs[f]);
+        DrawGlyph(b, g, (kCapBtnW - 10) / 2, (kCapBtnH - 10) / 2, glyphs[f], fills[f]);
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -189,12 +190,7 @@ Bitmap ExtraImages() {
     std::vector<Bitmap> frames;
     for (int f = 0; f < 5; ++f) {
         Bitmap b(9, 9, kMagenta);
-        for (int row = 0; row < 4; ++row) {
-            Pixel(b, 1 + row, 3 + row, colours[f]);
-            Pixel(b, 2 + row, 3 + row, colours[f]);
-            Pixel(b, 7 - row, 3 + row, colours[f]);
-            Pixel(b, 6 - row, 3 + row, colours[f]);
-        }
+        for (int row = 0; row < 4; ++row) HLine(b, 1 + row, 8 - row, 3 + row, colours[f]);
         frames.push_back(b);
     }
     return SideBySide(frames);
