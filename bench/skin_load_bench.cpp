@@ -22,8 +22,8 @@ double Micros(Clock::duration d) {
 
 void Report(const char* what, std::vector<double>& t) {
     std::sort(t.begin(), t.end());
-    std::printf("%-34s median %8.1f us   fastest %8.1f us   (%zu runs)\n", what,
-                t[t.size() / 2], t.front(), t.size());
+    std::printf("%-34s median %8.1f us   fastest %8.1f us   (%zu runs)\n", what, t[t.size() / 2],
+                t.front(), t.size());
 }
 
 }  // namespace
@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
             const auto t0 = Clock::now();
             skin.LoadSkinFromStream();
             load.push_back(Micros(Clock::now() - t0));
-            if (skin.NoSkin()) throw core::AppError("not a readable skin");
+            if (skin.NoSkin())
+                throw core::AppError("not a readable skin");
             objects = skin.Objects().size();
 
             core::TSkinReader reader;

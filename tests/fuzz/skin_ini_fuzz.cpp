@@ -30,7 +30,8 @@ core::Bytes Archive(const core::Bytes& ini) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const core::Bytes ini(data, data + size);
     core::TSkinReader reader;
-    if (!reader.OpenArchive(Archive(ini))) return 0;
+    if (!reader.OpenArchive(Archive(ini)))
+        return 0;
     core::Bytes text;
     std::string found;
     reader.FindEntry(".ini", text, found);
@@ -38,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     q.Load(text);
     std::vector<std::string> sections;
     q.ReadSections(sections);
-    for (const std::string& s : sections) q.ReadInteger(s, "Image", 0);
+    for (const std::string& s : sections)
+        q.ReadInteger(s, "Image", 0);
 
     core::SkinEnvironment env;
     env.hScrollArrowWidth = size > 0 ? int(data[0] % 40) : 16;

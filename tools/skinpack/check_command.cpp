@@ -13,13 +13,16 @@ namespace skinpack {
 namespace {
 
 std::string ColourText(core::TSkinColor c) {
-    if (core::IsSystemColour(c)) return "system " + std::to_string(core::SystemColourIndexOf(c));
+    if (core::IsSystemColour(c))
+        return "system " + std::to_string(core::SystemColourIndexOf(c));
     const uint32_t v = uint32_t(c);
     return std::to_string(core::RedOf(v)) + " " + std::to_string(core::GreenOf(v)) + " " +
            std::to_string(core::BlueOf(v));
 }
 
-void Key(const char* name, long value) { std::printf("%s=%ld\n", name, value); }
+void Key(const char* name, long value) {
+    std::printf("%s=%ld\n", name, value);
+}
 
 void PrintObject(const core::TDataSkinObject& o) {
     std::printf("\n[%s]\n", o.Name.c_str());
@@ -44,16 +47,19 @@ int Check(const std::vector<std::string>& args) {
     skin.LoadSkinFromStream();
     if (skin.NoSkin()) {
         for (char& c : refusal)
-            if (c == '\r') c = ' ';
+            if (c == '\r')
+                c = ' ';
         throw CommandError{"\"" + args[0] + "\" is not a readable skin" +
                            (refusal.empty() ? std::string() : ": " + refusal)};
     }
 
     std::printf("[Skin]\nSkinName=%s\n", skin.SkinName().c_str());
-    for (int i = 0; i < 4; ++i) PrintObject(skin.Border(i));
+    for (int i = 0; i < 4; ++i)
+        PrintObject(skin.Border(i));
     PrintObject(skin.Title());
     PrintObject(skin.ButtonDef());
-    for (const auto& o : skin.Objects()) PrintObject(*o);
+    for (const auto& o : skin.Objects())
+        PrintObject(*o);
 
     std::printf("\n[Colours]\n");
     for (int k = 0; k < core::kSkinColourCount; ++k)

@@ -21,15 +21,19 @@ constexpr uint32_t kClassicScheme[] = {
 
 }  // namespace
 
-void SetSystemColourFunction(SystemColourFunction f) { Source() = std::move(f); }
+void SetSystemColourFunction(SystemColourFunction f) {
+    Source() = std::move(f);
+}
 
 uint32_t DefaultSystemColour(int index) {
-    if (index < 0 || index >= int(sizeof kClassicScheme / sizeof kClassicScheme[0])) return 0;
+    if (index < 0 || index >= int(sizeof kClassicScheme / sizeof kClassicScheme[0]))
+        return 0;
     return kClassicScheme[index];
 }
 
 uint32_t ResolveColour(TSkinColor c) {
-    if (!IsSystemColour(c)) return uint32_t(c) & 0xFFFFFF;
+    if (!IsSystemColour(c))
+        return uint32_t(c) & 0xFFFFFF;
     const int index = SystemColourIndexOf(c);
     const SystemColourFunction& f = Source();
     return (f ? f(index) : DefaultSystemColour(index)) & 0xFFFFFF;

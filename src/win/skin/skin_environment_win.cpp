@@ -18,7 +18,8 @@ using BitmapHandle = std::unique_ptr<std::remove_pointer<HBITMAP>::type, GdiObje
 struct ScreenDc {
     HDC dc = GetDC(nullptr);
     ~ScreenDc() {
-        if (dc != nullptr) ReleaseDC(nullptr, dc);
+        if (dc != nullptr)
+            ReleaseDC(nullptr, dc);
     }
 };
 
@@ -31,10 +32,10 @@ void InstallSystemColours() {
 core::Bitmap LoadBitmapResource(const std::string& name) {
     BitmapHandle bmp(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(),
                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bmp) return core::Bitmap();
+    if (!bmp)
+        return core::Bitmap();
     BITMAP info{};
-    if (GetObjectA(bmp.get(), sizeof info, &info) == 0 || info.bmWidth <= 0 ||
-        info.bmHeight <= 0)
+    if (GetObjectA(bmp.get(), sizeof info, &info) == 0 || info.bmWidth <= 0 || info.bmHeight <= 0)
         return core::Bitmap();
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -45,9 +46,8 @@ core::Bitmap LoadBitmapResource(const std::string& name) {
     bi.bmiHeader.biCompression = BI_RGB;
     std::vector<uint32_t> bgra(size_t(info.bmWidth) * size_t(info.bmHeight));
     ScreenDc screen;
-    if (screen.dc == nullptr ||
-        GetDIBits(screen.dc, bmp.get(), 0, UINT(info.bmHeight), bgra.data(), &bi,
-                  DIB_RGB_COLORS) == 0)
+    if (screen.dc == nullptr || GetDIBits(screen.dc, bmp.get(), 0, UINT(info.bmHeight), bgra.data(),
+                                          &bi, DIB_RGB_COLORS) == 0)
         return core::Bitmap();
     core::Bitmap out(info.bmWidth, info.bmHeight);
     for (size_t i = 0; i < bgra.size(); ++i) {

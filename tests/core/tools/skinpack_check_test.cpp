@@ -13,10 +13,12 @@
 
 namespace {
 
-core::Bytes Text(const std::string& s) { return core::Bytes(s.begin(), s.end()); }
+core::Bytes Text(const std::string& s) {
+    return core::Bytes(s.begin(), s.end());
+}
 
 class SkinpackCheck : public testsupport::ScratchFolderTest {
-protected:
+  protected:
     int Run(const std::string& tool, const std::string& args) const {
         const std::string cmd = std::string(TOOLS_BIN_DIR) + "/" + tool + " " + args + " >" +
                                 Path("out.txt") + " 2>" + Path("err.txt");
@@ -92,7 +94,8 @@ TEST_F(SkinpackCheck, BadInputFailsWithStatusTwo) {
 // definition names must exist and give the shapes the painters expect.
 TEST_F(SkinpackCheck, DefaultSkinIsCompleteAndConsistent) {
     ASSERT_EQ(Run("skinart", Path("src")), 0) << Read("err.txt");
-    const core::Bytes ini = core::ReadWholeFile(std::string(SOURCE_DIR) + "/assets/skin/Default.ini");
+    const core::Bytes ini =
+        core::ReadWholeFile(std::string(SOURCE_DIR) + "/assets/skin/Default.ini");
     core::WriteWholeFile(Path("src/Default.ini"), ini.data(), ini.size());
     ASSERT_EQ(Run("skinpack", "pack " + Path("src") + " " + Path("Default.skin")), 0)
         << Read("err.txt");
@@ -101,10 +104,27 @@ TEST_F(SkinpackCheck, DefaultSkinIsCompleteAndConsistent) {
 
     std::vector<std::string> sections;
     r.ReadSections(sections);
-    for (const char* name : {"Left", "Right", "Top", "Bottom", "Buttons", "menuBar", "ComboButton",
-                             "SunkEdge", "ExtraImages", "MenuItem", "MenuBackground", "GroupBox",
-                             "GroupBoxEdge", "Tabs", "Tab.Pane", "Scrollbar", "HorzScroll",
-                             "VertScroll", "HorzScrollThumb", "VertScrollThumb", "ComboxArrow"}) {
+    for (const char* name : {"Left",
+                             "Right",
+                             "Top",
+                             "Bottom",
+                             "Buttons",
+                             "menuBar",
+                             "ComboButton",
+                             "SunkEdge",
+                             "ExtraImages",
+                             "MenuItem",
+                             "MenuBackground",
+                             "GroupBox",
+                             "GroupBoxEdge",
+                             "Tabs",
+                             "Tab.Pane",
+                             "Scrollbar",
+                             "HorzScroll",
+                             "VertScroll",
+                             "HorzScrollThumb",
+                             "VertScrollThumb",
+                             "ComboxArrow"}) {
         EXPECT_GT(r.ReadInteger(name, "Width", 0), 0) << name << " has no picture";
         const int frames = r.ReadInteger(name, "Frame", 0);
         ASSERT_GT(frames, 0) << name;
