@@ -184,4 +184,14 @@ std::vector<Rect> RegionFromPicture(const Bitmap& picture,
     return runs;
 }
 
+std::vector<std::vector<Rect>> RegionBlocks(const std::vector<Rect>& runs, size_t blockSize) {
+    std::vector<std::vector<Rect>> blocks;
+    if (blockSize == 0)
+        blockSize = kRegionBlockSize;
+    for (size_t i = 0; i < runs.size(); i += blockSize)
+        blocks.emplace_back(runs.begin() + long(i),
+                            runs.begin() + long(std::min(runs.size(), i + blockSize)));
+    return blocks;
+}
+
 }  // namespace core

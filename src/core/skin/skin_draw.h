@@ -61,7 +61,10 @@ std::vector<Rect> RegionFromPicture(const Bitmap& picture,
                                     uint32_t tolerance,
                                     int originX,
                                     int originY);
-// Runs are handed to the system in blocks of this many rectangles.
+// Runs are handed to the system in blocks of this many rectangles, each block combined into
+// the region before the next is built, so that no single region call gets too large.
 constexpr size_t kRegionBlockSize = 2000;
+std::vector<std::vector<Rect>> RegionBlocks(const std::vector<Rect>& runs,
+                                            size_t blockSize = kRegionBlockSize);
 
 }  // namespace core

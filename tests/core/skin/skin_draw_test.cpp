@@ -146,4 +146,19 @@ TEST(Region, RowRunsWithToleranceAndOrigin) {
     EXPECT_EQ(exact[0], (Rect{1, 0, 3, 1}));
 }
 
+TEST(Region, RunsGoOutInBlocksOfTwoThousand) {
+    // A checkerboard row of 4,001 pixels has 2,001 runs: two blocks, the second holding one.
+    core::Bitmap pic(4001, 2, core::kMagenta);
+    for (int x = 0; x < 4001; x += 2)
+        pic.Set(x, 0, 0);
+    const auto runs = core::RegionFromPicture(pic, core::kMagenta, 0, 0, 0);
+    ASSERT_EQ(runs.size(), 2001u);
+    const auto blocks = core::RegionBlocks(runs);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].size(), 2000u);
+    ASSERT_EQ(blocks[1].size(), 1u);
+    EXPECT_EQ(blocks[1][0], (Rect{4000, 0, 4001, 1}));
+    EXPECT_TRUE(core::RegionBlocks({}).empty());
+}
+
 }  // namespace
