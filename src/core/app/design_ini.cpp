@@ -264,6 +264,11 @@ std::string StyleText(uint8_t style) {
     return out;
 }
 
+// Stream sizes are stored in 32 bits.
+bool FitsU32(uint64_t v) {
+    return v <= 0xFFFFFFFFull;
+}
+
 bool IsAbsolutePath(const std::string& p) {
     return (!p.empty() && (p[0] == '/' || p[0] == '\\')) || (p.size() > 1 && p[1] == ':');
 }
@@ -434,7 +439,7 @@ class IniReader {
         } catch (const AppError& e) {
             FailKey(key, e.what());
         }
-        if (data.size() > 0xFFFFFFFFull)
+        if (!FitsU32(data.size()))
             FailKey(key, "file larger than 4 GB");
         if (key == "Face") {
             design_.Face = std::move(data);

@@ -1,6 +1,8 @@
 // The core's file seam on Windows.
 #include <windows.h>
 #include <io.h>
+// <windows.h> maps ReplaceFile to ReplaceFileA, which would rename our seam function.
+#undef ReplaceFile
 
 #include <cstdio>
 
