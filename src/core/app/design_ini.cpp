@@ -383,6 +383,13 @@ class IniReader {
                         return;
                     }
                 }
+                int64_t n;
+                if (!ParseInteger(value, n)) {
+                    std::string names;
+                    for (size_t i = 0; i < f.nameCount; ++i)
+                        names += (i ? ", " : "") + std::string(f.names[i]);
+                    FailKey(key, "\"" + value + "\" is neither a number nor one of " + names);
+                }
                 base[f.offset] = uint8_t(Number(key, value, 0, 255));
                 break;
             }

@@ -122,7 +122,7 @@ TEST_F(DesignIniTest, EveryFaultNamesFileLineAndKey) {
         {"[Header]\nMagic=ZQMZQM\n", "Magic: text of 6 characters is longer than its field of 5"},
         {"[Alert]\nSoundName=\"abc\n", "SoundName: malformed quoted text"},
         {"[Alert]\nSoundName=\"a\\qb\"\n", "SoundName: malformed quoted text"},
-        {"[Alert]\nAlertPosition=dapNowhere\n", "AlertPosition: \"dapNowhere\" is not a number"},
+        {"[Alert]\nAlertPosition=dapNowhere\n", "AlertPosition: \"dapNowhere\" is neither a number nor one of dapTopLeft, "},
         {"[HeaderFont]\nStyle=bold heavy\n", "[HeaderFont] Style: unknown style \"heavy\""},
         {"[Clock]\nLedTop=1\n\nLedTop=2\n", "4: [Clock] LedTop: given twice (first on line 2)"},
         {"[Clock]\nFace=nothere.bmp\n", "2: [Clock] Face: Cannot open file"},
