@@ -281,7 +281,9 @@ class IniReader {
     }
 
     ClockDesign Parse(const std::string& text) {
-        std::istringstream in(text);
+        // Editors such as Notepad may start the file with a UTF-8 byte order mark.
+        const bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        std::istringstream in(bom ? text.substr(3) : text);
         std::string raw;
         while (std::getline(in, raw)) {
             ++line_;
