@@ -1,8 +1,6 @@
 // The core's file seam on Windows.
 #include <windows.h>
 #include <io.h>
-// <windows.h> maps ReplaceFile to ReplaceFileA, which would rename our seam function.
-#undef ReplaceFile
 
 #include <cstdio>
 
