@@ -1,6 +1,7 @@
 // Runs the real alarmtool binary on files in the test's temporary folder.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -28,7 +29,8 @@ std::string Quote(const std::string& arg) {
 }
 
 Result RunTool(const std::vector<std::string>& args) {
-    const std::string errPath = std::string(::testing::TempDir()) + "alarmtool_stderr.txt";
+    const std::string errPath = std::string(::testing::TempDir()) + "alarmtool_stderr_" +
+                                std::to_string(::getpid()) + ".txt";
     std::string command = Quote(std::string(TOOLS_BIN_DIR) + "/alarmtool");
     for (const auto& a : args)
         command += " " + Quote(a);
