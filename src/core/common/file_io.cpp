@@ -61,7 +61,7 @@ void WriteFileAtomic(const std::string& path, const uint8_t* data, size_t size) 
             throw StreamWriteError();
         }
     }
-    if (!os::ReplaceFile(temp, path)) {
+    if (!os::RenameOver(temp, path)) {
         const std::string reason = SystemErrorText();
         os::RemoveFile(temp);
         throw CannotCreateFile(path, reason);

@@ -31,7 +31,7 @@ std::string FileNameOf(const std::string& path);
 namespace os {
 bool FileExists(const std::string& path);
 // Renames `from` over `to`, replacing it atomically. Returns false on failure.
-bool ReplaceFile(const std::string& from, const std::string& to);
+bool RenameOver(const std::string& from, const std::string& to);
 // Forces written data to the disk; false when it could not.
 bool FlushToDisk(std::FILE* file);
 bool RemoveFile(const std::string& path);
