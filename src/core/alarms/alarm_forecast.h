@@ -1,0 +1,26 @@
+#pragma once
+// The coming moments at which the alarms of a store fall due, found day by day from each
+// alarm's type rather than minute by minute, and each confirmed by IsAlarmDue.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/common/date_time.h"
+
+namespace core {
+
+class TAlarmDB;
+
+struct TAlarmFiring {
+    TDateTime when;  // second 0 of the minute
+    uint16_t index;  // store index
+};
+
+// The first `count` firings in the minutes from that of `from` up to, not including, the same
+// minute `years` years later (or the calendar's end), in time order, ties in store order.
+std::vector<TAlarmFiring> NextFirings(const TAlarmDB& db,
+                                      TDateTime from,
+                                      size_t count,
+                                      int years = 10);
+
+}  // namespace core

@@ -1,0 +1,31 @@
+#pragma once
+// The long time format of the user's locale, as the time display and the alarm list show it:
+// the hour ("h" or "hh"), then minutes and seconds, joined by the locale's separator, and in a
+// 12-hour locale the morning or afternoon marker after the time or before it, with a blank.
+#include <string>
+
+#include "core/common/date_time.h"
+
+namespace core {
+
+struct TimeFormatSettings {
+    bool twelveHour = false;        // LOCALE_ITIME "0"
+    bool leadingZero = false;       // LOCALE_ITLZERO "1"
+    std::string separator = ":";    // LOCALE_STIME
+    std::string amSymbol = "AM";    // LOCALE_S1159
+    std::string pmSymbol = "PM";    // LOCALE_S2359
+    bool markerBeforeTime = false;  // LOCALE_ITIMEMARKPOSN "1"
+};
+
+// "9:05:00", "09:05:00", "9:05:00 PM", "PM 9:05:00" ... Only the time of day of `time` counts.
+std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings);
+
+// Settings from a Windows time format picture such as "h:mm:ss tt", "HH:mm:ss" or
+// "tt h:mm:ss": "H"/"HH" 24-hour, "h"/"hh" 12-hour, doubled letters a leading zero, the text
+// between hours and minutes the separator (quotes removed; ":" when there is none), a "t"
+// before the hour the marker first. The marker texts are not part of a picture.
+TimeFormatSettings ParseTimeFormatPicture(const std::string& picture,
+                                          const std::string& amSymbol = "AM",
+                                          const std::string& pmSymbol = "PM");
+
+}  // namespace core

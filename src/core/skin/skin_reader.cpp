@@ -1,0 +1,136 @@
+#include "core/skin/skin_reader.h"
+
+#include <cstring>
+
+#include "core/common/errors.h"
+#include "core/skin/lzh.h"
+#include "core/skin/skin_file.h"
+
+namespace core {
+
+const char* const kOlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
+
+namespace {
+
+std::string LowerAscii(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return s;
+}
+
+// Splits at CR LF, CR or LF; a break at the very end does not start another name.
+std::vector<std::string> SplitNames(const std::string& list) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < list.size()) {
+        char c = list[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
+        }
+        names.push_back(list.substr(start, i - start));
+        i += (c == '\r' && i + 1 < list.size() && list[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < list.size())
+        names.push_back(list.substr(start));
+    return names;
+}
+
+}  // namespace
+
+TSkinReader::TSkinReader(MessageFn showMessage) : showMessage_(std::move(showMessage)) {}
+
+void TSkinReader::Clear() {
+    names_.clear();
+    sizes_.clear();
+    offsets_.clear();
+    data_.clear();
+}
+
+bool TSkinReader::Open(const uint8_t* skinFile, size_t size) {
+    Clear();
+    Bytes archive;
+    try {
+        archive = DecodeSkinFile(skinFile, size);
+    } catch (const AppError&) {
+        return false;  // too short to hold its length, or a length beyond the limit
+    }
+    return OpenArchive(archive);
+}
+
+bool TSkinReader::OpenArchive(const uint8_t* archive, size_t size) {
+    Clear();
+    if (size >= 4 && GetU32(archive) != kSkinArchiveVersion) {
+        if (showMessage_)
+            showMessage_(kOlderSkinMessage);
+        return false;
+    }
+    if (size < kSkinArchiveHeaderSize)
+        return false;
+    size_t left = size - kSkinArchiveHeaderSize;
+    uint32_t listLength = GetU32(archive + 4);
+    if (listLength > left)
+        return false;
+    const uint8_t* p = archive + kSkinArchiveHeaderSize;
+    std::vector<std::string> names =
+        SplitNames(LowerAscii(std::string(reinterpret_cast<const char*>(p), listLength)));
+    p += listLength;
+    left -= listLength;
+    if (names.size() > left / 4)
+        return false;
+    const uint8_t* sizeTable = p;
+    p += 4 * names.size();
+    left -= 4 * names.size();
+
+    std::vector<uint32_t> sizes(names.size());
+    std::vector<size_t> offsets(names.size());
+    uint64_t total = 0;
+    for (size_t i = 0; i < names.size(); ++i) {
+        sizes[i] = GetU32(sizeTable + 4 * i);
+        offsets[i] = size_t(total);
+        total += sizes[i];
+        if (total > left)
+            return false;
+    }
+    names_ = std::move(names);
+    sizes_ = std::move(sizes);
+    offsets_ = std::move(offsets);
+    data_.assign(p, p + size_t(total));
+    return true;
+}
+
+Bytes TSkinReader::Entry(size_t index) const {
+    const uint8_t* begin = data_.data() + offsets_.at(index);
+    return Bytes(begin, begin + sizes_[index]);
+}
+
+bool TSkinReader::GetEntry(const std::string& name, Bytes& out) const {
+    out.clear();
+    const std::string wanted = LowerAscii(name);
+    for (size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == wanted) {
+            out = Entry(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TSkinReader::FindEntry(const std::string& fragment, Bytes& out, std::string& foundName) const {
+    out.clear();
+    foundName.clear();
+    for (size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i].find(fragment) != std::string::npos) {
+            out = Entry(i);
+            foundName = names_[i];
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace core

@@ -1,0 +1,57 @@
+#pragma once
+// Reads a skin file: decodes it and hands out the archive's entries by name.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/common/bytes.h"
+#include "core/skin/skin_archive.h"
+
+namespace core {
+
+// Shown when a skin is of another archive version; the caller decides how (a message box).
+extern const char* const kOlderSkinMessage;
+
+class TSkinReader {
+  public:
+    using MessageFn = std::function<void(const std::string&)>;
+
+    explicit TSkinReader(MessageFn showMessage = {});
+
+    // Decodes a skin file (4-byte decoded length, then the LZH bit stream) and reads the
+    // archive directory. Returns false, holding no entries, when the archive is refused:
+    // another version (after showing kOlderSkinMessage), a file too short to hold the length,
+    // a declared length beyond the codec's limit, or a directory that does not fit the
+    // archive (name list, size table or any entry running past its end).
+    bool Open(const uint8_t* skinFile, size_t size);
+    bool Open(const Bytes& skinFile) { return Open(skinFile.data(), skinFile.size()); }
+    // The same for an archive that is already decoded.
+    bool OpenArchive(const uint8_t* archive, size_t size);
+    bool OpenArchive(const Bytes& archive) { return OpenArchive(archive.data(), archive.size()); }
+
+    // Replaces `out` with the first entry whose name equals `name` ignoring ASCII case.
+    // A name not in the archive leaves `out` empty and returns false.
+    bool GetEntry(const std::string& name, Bytes& out) const;
+    // Like GetEntry for the first entry whose (lower-case) name contains `fragment`, compared
+    // exactly; `foundName` receives that entry's name ("" when none).
+    bool FindEntry(const std::string& fragment, Bytes& out, std::string& foundName) const;
+
+    size_t EntryCount() const { return names_.size(); }
+    // Lower-case entry names, in archive order.
+    const std::vector<std::string>& Names() const { return names_; }
+    uint32_t EntrySize(size_t index) const { return sizes_.at(index); }
+    // Bytes of entry `index` (0 <= index < EntryCount()).
+    Bytes Entry(size_t index) const;
+
+  private:
+    void Clear();
+
+    MessageFn showMessage_;
+    std::vector<std::string> names_;
+    std::vector<uint32_t> sizes_;
+    std::vector<size_t> offsets_;  // into data_
+    Bytes data_;                   // every entry's bytes, in order
+};
+
+}  // namespace core

@@ -1,0 +1,68 @@
+// clockdesign: packs a clock design source (ini + face + sound) into a design file, prints or
+// unpacks a design file, and stamps a player executable with the name of its design.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/app/design_ini.h"
+#include "core/common/file_io.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: clockdesign pack SOURCE.ini OUTPUT\n"
+    "       clockdesign dump FILE\n"
+    "       clockdesign unpack FILE DIR\n"
+    "       clockdesign stamp PLAYER DESIGN_NAME OUTPUT\n";
+
+std::string BaseName(const std::string& path) {
+    std::string name = core::FileNameOf(path);
+    size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+core::ClockDesign ReadDesignFile(const std::string& path) {
+    core::Bytes file = core::ReadWholeFile(path);
+    try {
+        return core::ParseDesignFile(file.data(), file.size());
+    } catch (const core::StreamError&) {
+        throw core::AppError(path + ": not a clock design file (shorter than its records)");
+    }
+}
+
+int Run(int argc, char** argv) {
+    std::string cmd = argc > 1 ? argv[1] : "";
+    if (cmd == "pack" && argc == 4) {
+        // Everything is checked before anything is written.
+        core::Bytes out = core::BuildDesignFile(core::LoadDesignIni(argv[2]));
+        core::WriteFileAtomic(argv[3], out.data(), out.size());
+        return 0;
+    }
+    if (cmd == "dump" && argc == 3) {
+        std::string ini = core::DesignToIni(ReadDesignFile(argv[2]));
+        std::fwrite(ini.data(), 1, ini.size(), stdout);
+        return 0;
+    }
+    if (cmd == "unpack" && argc == 4) {
+        core::UnpackDesign(ReadDesignFile(argv[2]), argv[3], BaseName(argv[2]));
+        return 0;
+    }
+    if (cmd == "stamp" && argc == 5) {
+        core::Bytes out = core::StampPlayer(core::ReadWholeFile(argv[2]), argv[3]);
+        core::WriteFileAtomic(argv[4], out.data(), out.size());
+        return 0;
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "clockdesign: %s\n", e.what());
+        return 2;
+    }
+}
