@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the starting corpus of the design reader fuzzer into tests/fuzz/seeds/design_reader/.
+"""Writes the starting corpus of the design reader fuzzer into tests/fuzz/corpus/design_reader/.
 
 Every input is built here or by our own clockdesign tool: small bitmap files of each depth and
 header kind, clock design files packed from ini sources that use them, a stamped player, and
@@ -12,7 +12,7 @@ import sys
 import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT = os.path.join(ROOT, "tests", "fuzz", "seeds", "design_reader")
+OUT = os.path.join(ROOT, "tests", "fuzz", "corpus", "design_reader")
 BIN = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build", "native", "bin")
 TOOL = os.path.join(BIN, "clockdesign")
 

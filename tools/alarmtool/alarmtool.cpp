@@ -72,7 +72,7 @@ core::TAlarmDB LoadStore(const std::string& path) {
     } catch (const core::FileError& e) {
         throw UsageError{e.what()};
     }
-    if (!db.HasMagic())
+    if (db.ForeignFile())
         throw UsageError{"\"" + path + "\" is not an alarm file"};
     return db;
 }
