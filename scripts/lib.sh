@@ -11,7 +11,7 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # Every package the build, the tests and the run need; installed when missing.
 PACKAGES=(cmake g++ clang libclang-rt-14-dev googletest
     wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-    xvfb xauth x11-utils xdotool imagemagick liblhasa-dev lhasa)
+    xvfb xauth x11-utils xdotool imagemagick liblhasa-dev lhasa fonts-wine)
 
 ensure_packages() {
     local missing=() p
@@ -82,6 +82,11 @@ setup_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         log "creating Wine prefix $WINEPREFIX"
         $(wine_cmd) wineboot -i >/dev/null 2>&1 || true
+    fi
+    # Wine's own stand-ins for "Marlett" and "MS Sans Serif" (the alert's close glyph, dialogs).
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        cp -n /usr/share/wine/fonts/*.tt? "$fonts/" 2>/dev/null || true
     fi
     # Keep the server alive between test processes. Started here, detached from our output:
     # a server started by the first test would hold the test runner's pipe open.
