@@ -44,14 +44,14 @@ ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, in
     ui::ScopedGetDC windowDC = ui::ScopedGetDC::WholeWindow(window);
     HDC wdc = windowDC.get();
     if (!wdc) throw std::runtime_error("Out of system resources");
-    ui::ScopedMemoryDC memory(::CreateCompatibleDC(wdc));
-    ui::ScopedSelectObject select(memory.get(), picture.Handle());
+    // The picture sits in its own memory DC already (a bitmap can be in one DC at a time).
+    HDC memory = picture.Canvas().Handle();
     ::BeginPath(wdc);
     for (int x = 0; x < bitmap.width; ++x) {
         bool open = false;
         int sx = 0, sy = 0;
         for (int y = 0; y < bitmap.height; ++y) {
-            COLORREF p = ::GetPixel(memory.get(), x, y);
+            COLORREF p = ::GetPixel(memory, x, y);
             if (p != key && !open) {
                 open = true;
                 sx = left + x;
