@@ -209,8 +209,9 @@ TEST_F(ClockWindowTest, MovieFaceWritesTheMovieShowsTheStandInAndCutsRectangles)
     EXPECT_TRUE(f->ShockwaveFlash1->Visible());
     EXPECT_FALSE(f->Image1->Visible());
     EXPECT_EQ(ClassOf(f->ShockwaveFlash1->Handle()), "TShockwaveFlash");
-    if (!f->ShockwaveFlash1->HostsPlayer())
+    if (!f->ShockwaveFlash1->HostsPlayer()) {
         EXPECT_EQ(f->ShockwaveFlash1->StandInColor(), 0x563412);
+    }
     ui::ScopedRegion shape(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(f->Handle(), shape.get()), ERROR);
     RECT box;
