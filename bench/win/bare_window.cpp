@@ -42,8 +42,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     ::RegisterClassA(&wc);
     HWND hwnd = ::CreateWindowExA(0, "BareWindow", "Bare window", WS_POPUP | WS_VISIBLE,
                                   ::GetSystemMetrics(SM_CXSCREEN) - 200,
-                                  ::GetSystemMetrics(SM_CYSCREEN) - 120, 200, 90, nullptr,
-                                  nullptr, instance, nullptr);
+                                  ::GetSystemMetrics(SM_CYSCREEN) - 120, 200, 90, nullptr, nullptr,
+                                  instance, nullptr);
     ::ShowWindow(hwnd, show);
     ::SetTimer(hwnd, 1, 1000, nullptr);
     MSG msg;

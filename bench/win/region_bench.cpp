@@ -23,7 +23,8 @@ core::Bitmap ComplexFace(int size) {
             bool band = std::abs(x - y) < size / 16;
             seed = seed * 1103515245u + 12345u;
             bool speck = (seed >> 16) % 97 == 0;
-            if ((ring != band) || speck) b.Set(x, y, 0x00102030 + uint32_t(x));
+            if ((ring != band) || speck)
+                b.Set(x, y, 0x00102030 + uint32_t(x));
         }
     }
     return b;
@@ -43,7 +44,8 @@ int main() {
     const int fastRuns = 20;
     auto start = std::chrono::steady_clock::now();
     ui::ScopedRegion fast;
-    for (int i = 0; i < fastRuns; ++i) fast = app::BitmapRegion(face, kKey, 13, 7);
+    for (int i = 0; i < fastRuns; ++i)
+        fast = app::BitmapRegion(face, kKey, 13, 7);
     double fastSeconds = Seconds(start) / fastRuns;
 
     start = std::chrono::steady_clock::now();
@@ -55,8 +57,9 @@ int main() {
     DWORD rects = reinterpret_cast<const RGNDATAHEADER*>(fastData.data())->nCount;
     std::printf("region 512x512 complex face: %lu rectangles\n", static_cast<unsigned long>(rects));
     std::printf("per-column path: %.3f ms\n", pathSeconds * 1000);
-    std::printf("fast (core rectangles, one region per band, merged pairwise): %.3f ms (mean of %d)\n",
-                fastSeconds * 1000, fastRuns);
+    std::printf(
+        "fast (core rectangles, one region per band, merged pairwise): %.3f ms (mean of %d)\n",
+        fastSeconds * 1000, fastRuns);
     std::printf("ratio: %.1fx\n", pathSeconds / fastSeconds);
     std::printf("GetRegionData identical: %s\n", same ? "yes" : "NO");
     ::DestroyWindow(window);

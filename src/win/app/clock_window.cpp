@@ -21,14 +21,16 @@ constexpr WPARAM kDragCommand = 0xF011;
 
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;
-    for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i]);
+    for (int i = 1; i < __argc; ++i)
+        args.emplace_back(__argv[i]);
     return args;
 }
 
 core::Bitmap PictureToBitmap(const ui::TBitmap& picture) {
     core::Bitmap b(picture.Width(), picture.Height());
     for (int y = 0; y < b.height; ++y)
-        for (int x = 0; x < b.width; ++x) b.Set(x, y, picture.PixelAt(x, y));
+        for (int x = 0; x < b.width; ++x)
+            b.Set(x, y, picture.PixelAt(x, y));
     return b;
 }
 
@@ -73,8 +75,8 @@ TForm1::TForm1(ui::TComponent* AOwner)
     LEDFontNum1->SetThick(3);
     LEDFontNum1->SetSpace(4);
     LEDFontNum1->SetText("00");
-    LEDFontNum1->OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh,
-                                      int x, int y) { LEDFontNum1MouseDown(s, b, sh, x, y); };
+    LEDFontNum1->OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x,
+                                      int y) { LEDFontNum1MouseDown(s, b, sh, x, y); };
 
     Timer1 = new ui::TTimer(this);
     Timer1->SetName("Timer1");
@@ -96,7 +98,8 @@ TForm1::TForm1(ui::TComponent* AOwner)
 TForm1::~TForm1() {
     DoDestroy();          // FormDestroy needs the store and the sound path
     DestroyComponents();  // their handlers point into this object
-    if (Form1 == this) Form1 = nullptr;
+    if (Form1 == this)
+        Form1 = nullptr;
 }
 
 void TForm1::FormCreate(ui::TObject*) {
@@ -110,7 +113,8 @@ void TForm1::FormCreate(ui::TObject*) {
         ui::Application->Halt(0);
     }
     LoadDesign(folder);
-    if (SetTrayHint) SetTrayHint(Header.ClockName());
+    if (SetTrayHint)
+        SetTrayHint(Header.ClockName());
 
     widgets::TLEDFontNum* led = LEDFontNum1;
     ui::TControl* face = Clock.IsMovieFace() ? static_cast<ui::TControl*>(ShockwaveFlash1)
@@ -142,7 +146,8 @@ void TForm1::LoadDesign(const std::string& folder) {
     core::Bytes file = ReadFileUnshared(designPath);
     db.ReadDesignFrom(file.data(), file.size());
     file.clear();
-    if (Arguments.empty() || Arguments[0] != "p") SoundPath = db.SaveSound(folder);
+    if (Arguments.empty() || Arguments[0] != "p")
+        SoundPath = db.SaveSound(folder);
     Alert = db.Alert;
     Clock = db.Clock;
     Header = db.Header;
@@ -193,18 +198,21 @@ void TForm1::FormShow(ui::TObject*) {
 
 void TForm1::FormDestroy(ui::TObject*) {
     AlarmDB.reset();  // every change was saved when it was made
-    if (!SoundPath.empty()) core::DeleteFileAt(SoundPath);
+    if (!SoundPath.empty())
+        core::DeleteFileAt(SoundPath);
 }
 
 void TForm1::Timer1Timer(ui::TObject*) {
     core::TDateTime now = Now();
     LEDFontNum1->SetText(core::FormatLongTime(now, TimeFormat));
-    if (!AlarmDB) return;
+    if (!AlarmDB)
+        return;
     // Every minute is tested once, also when a late tick missed its second 0.
     for (core::TDateTime minute : minutes_.Tick(Now())) {
         for (uint16_t index : core::DueAlarmIndices(*AlarmDB, minute)) {
             core::TAlarmRecord alarm = AlarmDB->GetAlarm(index);
-            if (ShowAlarm) ShowAlarm(alarm);
+            if (ShowAlarm)
+                ShowAlarm(alarm);
         }
     }
 }
@@ -223,7 +231,8 @@ void TForm1::LEDFontNum1MouseDown(ui::TObject*, ui::TMouseButton, ui::TShiftStat
 }
 
 void TForm1::ApplicationEvents1Message(MSG& Msg, bool& Handled) {
-    if (!ShockwaveFlash1->OwnsWindow(Msg.hwnd)) return;
+    if (!ShockwaveFlash1->OwnsWindow(Msg.hwnd))
+        return;
     if (Msg.message == WM_LBUTTONDOWN) {
         StartDrag();  // not handled: the player gets the press too
     } else if (Msg.message == WM_RBUTTONDOWN) {
@@ -246,7 +255,8 @@ void TForm1::ApplyWindowShape() {
     } else {
         return;  // the window stays rectangular
     }
-    if (region) SetWindowRegion(Handle(), std::move(region), true);
+    if (region)
+        SetWindowRegion(Handle(), std::move(region), true);
 }
 
 }  // namespace app

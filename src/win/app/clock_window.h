@@ -24,7 +24,7 @@ namespace app {
 extern std::string AlarmFilePath;
 
 class TForm1 : public ui::TForm {
-public:
+  public:
     explicit TForm1(ui::TComponent* AOwner);
     ~TForm1() override;
     std::string ClassName() const override { return "TForm1"; }
@@ -48,10 +48,16 @@ public:
     void FormShow(ui::TObject* Sender);
     void FormDestroy(ui::TObject* Sender);
     void Timer1Timer(ui::TObject* Sender);
-    void Image1MouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift,
-                         int X, int Y);
-    void LEDFontNum1MouseDown(ui::TObject* Sender, ui::TMouseButton Button,
-                              ui::TShiftState Shift, int X, int Y);
+    void Image1MouseDown(ui::TObject* Sender,
+                         ui::TMouseButton Button,
+                         ui::TShiftState Shift,
+                         int X,
+                         int Y);
+    void LEDFontNum1MouseDown(ui::TObject* Sender,
+                              ui::TMouseButton Button,
+                              ui::TShiftState Shift,
+                              int X,
+                              int Y);
     void ApplicationEvents1Message(MSG& Msg, bool& Handled);
 
     // Cuts the window to the face (picture shape or movie rectangle) and the LED rectangle.
@@ -69,7 +75,7 @@ public:
     std::string ExeName;
     std::vector<std::string> Arguments;
 
-private:
+  private:
     void StartDrag();
     void LoadDesign(const std::string& exeFolder);
     void ApplyLedSettings();

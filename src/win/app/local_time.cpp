@@ -7,7 +7,8 @@ namespace {
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
     char buffer[128] = {0};
-    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) <= 0) return fallback;
+    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) <= 0)
+        return fallback;
     return buffer;
 }
 

@@ -12,7 +12,8 @@ namespace {
 ui::ScopedFile OpenForReading(const std::string& path, DWORD share) {
     ui::ScopedFile file(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw core::CannotOpenFile(path, core::SystemErrorText());
+    if (!file)
+        throw core::CannotOpenFile(path, core::SystemErrorText());
     return file;
 }
 
@@ -36,7 +37,9 @@ std::string ExePath() {
     }
 }
 
-std::string ExeFolder() { return core::FolderOf(ExePath()); }
+std::string ExeFolder() {
+    return core::FolderOf(ExePath());
+}
 
 core::ExeTrailer ReadTrailerShared(const std::string& path) {
     ui::ScopedFile file =
@@ -46,7 +49,8 @@ core::ExeTrailer ReadTrailerShared(const std::string& path) {
         throw core::StreamReadError();
     LARGE_INTEGER at;
     at.QuadPart = size.QuadPart - LONGLONG(core::ExeTrailer::kSize);
-    if (!::SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN)) throw core::StreamReadError();
+    if (!::SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
+        throw core::StreamReadError();
     core::ExeTrailer trailer;
     ReadExactly(file.get(), trailer.data(), core::ExeTrailer::kSize);
     return trailer;
@@ -55,11 +59,14 @@ core::ExeTrailer ReadTrailerShared(const std::string& path) {
 core::Bytes ReadFileUnshared(const std::string& path) {
     ui::ScopedFile file = OpenForReading(path, 0);
     LARGE_INTEGER size;
-    if (!::GetFileSizeEx(file.get(), &size)) throw core::StreamReadError();
+    if (!::GetFileSizeEx(file.get(), &size))
+        throw core::StreamReadError();
     // A design file holds a picture or a movie and a sound; far below this.
-    if (size.QuadPart > LONGLONG(1) << 30) throw core::StreamReadError();
+    if (size.QuadPart > LONGLONG(1) << 30)
+        throw core::StreamReadError();
     core::Bytes bytes(static_cast<size_t>(size.QuadPart));
-    if (!bytes.empty()) ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()));
+    if (!bytes.empty())
+        ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()));
     return bytes;
 }
 

@@ -30,7 +30,8 @@ ui::ScopedRegion RegionOf(const core::RegionRect* rects, size_t count) {
     }
     data->rdh.rcBound = bounds;
     ui::ScopedRegion region(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
-    if (!region) throw std::runtime_error("Out of system resources");
+    if (!region)
+        throw std::runtime_error("Out of system resources");
     return region;
 }
 
@@ -38,11 +39,13 @@ ui::ScopedRegion RegionOf(const core::RegionRect* rects, size_t count) {
 
 ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left, int top) {
     std::vector<core::RegionRect> rects = core::BitmapRegionRects(bitmap, key, left, top);
-    if (rects.empty()) return ui::ScopedRegion(::CreateRectRgn(0, 0, 0, 0));
+    if (rects.empty())
+        return ui::ScopedRegion(::CreateRectRgn(0, 0, 0, 0));
     std::vector<ui::ScopedRegion> parts;
     for (size_t begin = 0; begin < rects.size();) {
         size_t end = begin + 1;
-        while (end < rects.size() && rects[end].top == rects[begin].top) ++end;
+        while (end < rects.size() && rects[end].top == rects[begin].top)
+            ++end;
         parts.push_back(RegionOf(&rects[begin], end - begin));
         begin = end;
     }
@@ -53,19 +56,24 @@ ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left
             ::CombineRgn(parts[i].get(), parts[i].get(), parts[i + 1].get(), RGN_OR);
             merged.push_back(std::move(parts[i]));
         }
-        if (parts.size() % 2) merged.push_back(std::move(parts.back()));
+        if (parts.size() % 2)
+            merged.push_back(std::move(parts.back()));
         parts = std::move(merged);
     }
     return std::move(parts.front());
 }
 
-ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, int left, int top,
+ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap,
+                                    uint32_t key,
+                                    int left,
+                                    int top,
                                     HWND window) {
     ui::TBitmap picture;
     picture.Assign(bitmap.pixels.data(), bitmap.width, bitmap.height);
     ui::ScopedGetDC windowDC = ui::ScopedGetDC::WholeWindow(window);
     HDC wdc = windowDC.get();
-    if (!wdc) throw std::runtime_error("Out of system resources");
+    if (!wdc)
+        throw std::runtime_error("Out of system resources");
     // The picture sits in its own memory DC already (a bitmap can be in one DC at a time).
     HDC memory = picture.Canvas().Handle();
     ::BeginPath(wdc);
@@ -91,12 +99,14 @@ ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, in
     }
     ::EndPath(wdc);
     ui::ScopedRegion region(::PathToRegion(wdc));
-    if (!region) region.reset(::CreateRectRgn(0, 0, 0, 0));  // no figure: an empty shape
+    if (!region)
+        region.reset(::CreateRectRgn(0, 0, 0, 0));  // no figure: an empty shape
     return region;
 }
 
 bool SetWindowRegion(HWND window, ui::ScopedRegion&& region, bool redraw) {
-    if (!::SetWindowRgn(window, region.get(), redraw)) return false;
+    if (!::SetWindowRgn(window, region.get(), redraw))
+        return false;
     region.release();  // the system owns it now
     return true;
 }
@@ -104,7 +114,8 @@ bool SetWindowRegion(HWND window, ui::ScopedRegion&& region, bool redraw) {
 std::vector<uint8_t> RegionData(HRGN region) {
     DWORD size = ::GetRegionData(region, 0, nullptr);
     std::vector<uint8_t> data(size);
-    if (size) ::GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data()));
+    if (size)
+        ::GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data()));
     return data;
 }
 

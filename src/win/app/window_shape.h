@@ -17,7 +17,10 @@ ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left
 // The per-column path way: one figure per run of shape pixels in each column, built as a path
 // on `window`'s DC from pixels read one by one, then converted into a region. Kept to compare
 // against (the benchmark and the tests); the result is the same region.
-ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, int left, int top,
+ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap,
+                                    uint32_t key,
+                                    int left,
+                                    int top,
                                     HWND window);
 
 // Hands the region to the window, which owns it after success; on failure it stays ours.

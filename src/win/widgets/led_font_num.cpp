@@ -17,9 +17,12 @@ void TLEDFontNum::Resize(const core::LedSize& size) {
 }
 
 void TLEDFontNum::Apply(const core::LedUpdate& update) {
-    if (update.invalidate) Invalidate();
-    if (update.resize) Resize(*update.resize);
-    if (update.drawNow) DrawDigits();
+    if (update.invalidate)
+        Invalidate();
+    if (update.resize)
+        Resize(*update.resize);
+    if (update.drawNow)
+        DrawDigits();
 }
 
 void TLEDFontNum::Paint() {
@@ -28,7 +31,8 @@ void TLEDFontNum::Paint() {
 }
 
 void TLEDFontNum::DrawDigits() {
-    if (!Visible()) return;
+    if (!Visible())
+        return;
     core::LedDrawing drawing = model_.DrawDigits();
     ui::TBitmap picture;
     picture.SetSize(drawing.width, drawing.height);
@@ -41,7 +45,8 @@ void TLEDFontNum::DrawDigits() {
             auto color = static_cast<ui::TColor>(fill.color & 0xFFFFFF);
             c.Brush().SetColor(color);
             c.Pen().SetColor(color);
-            for (int i = 0; i < 6; ++i) points[i] = POINT{fill.points[i].x, fill.points[i].y};
+            for (int i = 0; i < 6; ++i)
+                points[i] = POINT{fill.points[i].x, fill.points[i].y};
             c.Polygon(points, 6);
         }
         if (HandleAllocated()) {
@@ -49,7 +54,8 @@ void TLEDFontNum::DrawDigits() {
             Canvas().Draw(0, 0, picture);
         }
     }
-    if (drawing.resize) Resize(*drawing.resize);
+    if (drawing.resize)
+        Resize(*drawing.resize);
 }
 
 }  // namespace widgets

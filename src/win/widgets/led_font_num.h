@@ -6,7 +6,7 @@
 namespace widgets {
 
 class TLEDFontNum : public ui::TCustomControl {
-public:
+  public:
     explicit TLEDFontNum(ui::TComponent* AOwner);
     std::string ClassName() const override { return "TLEDFontNum"; }
 
@@ -40,12 +40,12 @@ public:
     void DrawDigits();
     const core::LEDFontNumModel& Model() const { return model_; }
 
-protected:
+  protected:
     void Paint() override;
     void BoundsChanged() override;
     bool EraseBackground(HDC) override { return true; }  // every drawing covers the window
 
-private:
+  private:
     void Apply(const core::LedUpdate& update);
     void Resize(const core::LedSize& size);
 

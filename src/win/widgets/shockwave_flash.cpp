@@ -18,7 +18,8 @@ TShockwaveFlash::TShockwaveFlash(ui::TComponent* AOwner) : ui::TWinControl(AOwne
 }
 
 TShockwaveFlash::~TShockwaveFlash() {
-    if (dispatch_) dispatch_->Release();
+    if (dispatch_)
+        dispatch_->Release();
     dispatch_ = nullptr;
 }
 
@@ -29,24 +30,30 @@ void TShockwaveFlash::CreateHandle() {
         dispatch_->Release();
         dispatch_ = nullptr;
     }
-    if (HostPlayer() && !movie_.empty()) PutMovie();
+    if (HostPlayer() && !movie_.empty())
+        PutMovie();
 }
 
 bool TShockwaveFlash::HostPlayer() {
     CLSID clsid;
-    if (FAILED(::CLSIDFromProgID(kProgId, &clsid))) return false;
+    if (FAILED(::CLSIDFromProgID(kProgId, &clsid)))
+        return false;
     HMODULE atl = ::LoadLibraryA("atl.dll");
-    if (!atl) return false;
+    if (!atl)
+        return false;
     using InitFn = BOOL(WINAPI*)();
     using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-    auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxWinInit")));
+    auto init =
+        reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxWinInit")));
     auto getControl = reinterpret_cast<GetControlFn>(
         reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxGetControl")));
-    if (!init || !getControl || !init()) return false;
+    if (!init || !getControl || !init())
+        return false;
     host_ = ::CreateWindowExA(0, "AtlAxWin", "ShockwaveFlash.ShockwaveFlash",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, Width(), Height(),
                               Handle(), nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (!host_) return false;
+    if (!host_)
+        return false;
     IUnknown* unknown = nullptr;
     if (FAILED(getControl(host_, &unknown)) || !unknown) {
         ::DestroyWindow(host_);
@@ -80,7 +87,8 @@ void TShockwaveFlash::PutMovie() {
 }
 
 void TShockwaveFlash::SetMovie(const std::string& path) {
-    if (path == movie_) return;
+    if (path == movie_)
+        return;
     movie_ = path;
     standInColor_ = kDefaultColor;
     if (!path.empty() && core::FileExists(path)) {
@@ -92,7 +100,8 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
             // An unreadable movie shows the default colour, as the player would show nothing.
         }
     }
-    if (dispatch_) PutMovie();
+    if (dispatch_)
+        PutMovie();
     Invalidate();
 }
 
@@ -102,7 +111,8 @@ bool TShockwaveFlash::OwnsWindow(HWND hwnd) const {
 
 void TShockwaveFlash::BoundsChanged() {
     ui::TWinControl::BoundsChanged();
-    if (host_) ::MoveWindow(host_, 0, 0, Width(), Height(), TRUE);
+    if (host_)
+        ::MoveWindow(host_, 0, 0, Width(), Height(), TRUE);
 }
 
 LRESULT TShockwaveFlash::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -115,7 +125,8 @@ LRESULT TShockwaveFlash::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     // The player's menu never opens here: a right press is the clock's menu (the application's
     // message hook). Without a hook the message is simply not handled.
-    if (msg == WM_CONTEXTMENU) return 0;
+    if (msg == WM_CONTEXTMENU)
+        return 0;
     return ui::TWinControl::WndProc(msg, wParam, lParam);
 }
 

@@ -11,7 +11,7 @@
 namespace widgets {
 
 class TShockwaveFlash : public ui::TWinControl {
-public:
+  public:
     explicit TShockwaveFlash(ui::TComponent* AOwner);
     ~TShockwaveFlash() override;
     std::string ClassName() const override { return "TShockwaveFlash"; }
@@ -27,12 +27,12 @@ public:
 
     static constexpr ui::TColor kDefaultColor = 0xFFFFFF;
 
-protected:
+  protected:
     void CreateHandle() override;
     void BoundsChanged() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     bool HostPlayer();
     void PutMovie();
 

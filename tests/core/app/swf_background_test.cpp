@@ -12,7 +12,8 @@ std::vector<uint8_t> Movie(const std::vector<uint8_t>& tags, char first = 'F') {
     std::vector<uint8_t> m = {uint8_t(first), 'W', 'S', 6, 0, 0, 0, 0};
     // nbits = 15: 5 + 60 bits = 65 bits -> 9 bytes.
     m.push_back(15 << 3);
-    for (int i = 0; i < 8; ++i) m.push_back(0);
+    for (int i = 0; i < 8; ++i)
+        m.push_back(0);
     m.insert(m.end(), {0x00, 0x0C, 0x01, 0x00});  // 12 fps, 1 frame
     m.insert(m.end(), tags.begin(), tags.end());
     return m;

@@ -17,7 +17,7 @@ namespace {
 constexpr uint32_t kKey = 0x00FF00FF;
 
 class ClockWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ::GetTempPathA(MAX_PATH, temp);
@@ -43,7 +43,8 @@ protected:
         header.SetClockName("Test Clock");
         // A face with a key-coloured left column: the shape starts one pixel in.
         core::Bitmap face(40, 30, 0x00336699);
-        for (int y = 0; y < 30; ++y) face.Set(0, y, kKey);
+        for (int y = 0; y < 30; ++y)
+            face.Set(0, y, kKey);
         faceBytes = core::EncodeBmp24(face);
         sound = {'R', 'I', 'F', 'F', 1, 2, 3};
         alert.SetSoundName("beep.wav");
@@ -188,8 +189,8 @@ TEST_F(ClockWindowTest, ABrokenFaceIsReportedAndTheWindowLivesOnWithEarlierSteps
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].text, "Bitmap image is not valid.");
     EXPECT_EQ(boxes.calls[0].type, UINT(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(f->AlphaBlendValue(), 200);       // step 7 ran
-    EXPECT_EQ(f->LEDFontNum1->Text(), "00");    // the tick did not
+    EXPECT_EQ(f->AlphaBlendValue(), 200);     // step 7 ran
+    EXPECT_EQ(f->LEDFontNum1->Text(), "00");  // the tick did not
     EXPECT_EQ(f->AlarmDB, nullptr);
 }
 
@@ -200,9 +201,10 @@ TEST_F(ClockWindowTest, MovieFaceWritesTheMovieShowsTheStandInAndCutsRectangles)
     clock.SetFaceTop(20);
     clock.SetFaceWidth(50);
     clock.SetFaceHeight(25);
-    // An uncompressed movie: header, then SetBackgroundColor (tag 9) = red 0x12 green 0x34 blue 0x56.
-    faceBytes = {'F', 'W', 'S', 6, 0, 0, 0, 0, 0x08, 0, 0, 12, 1, 0,
-                 0x43, 0x02, 0x12, 0x34, 0x56, 0, 0};
+    // An uncompressed movie: header, then SetBackgroundColor (tag 9) = red 0x12 green 0x34 blue
+    // 0x56.
+    faceBytes = {'F', 'W', 'S', 6,    0,    0,    0,    0,    0x08, 0, 0,
+                 12,  1,   0,   0x43, 0x02, 0x12, 0x34, 0x56, 0,    0};
     WriteFiles();
     app::TForm1* f = Create();
     EXPECT_EQ(core::ReadWholeFile(folder + "\\tmp.swf"), faceBytes);
@@ -226,7 +228,8 @@ TEST_F(ClockWindowTest, MovieFaceWritesTheMovieShowsTheStandInAndCutsRectangles)
     ui::TTimer closer(nullptr);
     closer.SetInterval(50);
     closer.OnTimer = [&](ui::TObject*) {
-        if (HWND menu = ::FindWindowA("#32768", nullptr)) ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        if (HWND menu = ::FindWindowA("#32768", nullptr))
+            ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     };
     auto* item = new ui::TMenuItem(f);
     item->SetCaption("&Exit");

@@ -22,14 +22,15 @@ core::Bitmap ComplexPicture(int size) {
             bool band = std::abs(x - y) < size / 16;
             seed = seed * 1103515245u + 12345u;
             bool speck = (seed >> 16) % 97 == 0;
-            if ((ring != band) || speck) b.Set(x, y, 0x00102030 + uint32_t(x));
+            if ((ring != band) || speck)
+                b.Set(x, y, 0x00102030 + uint32_t(x));
         }
     }
     return b;
 }
 
 class WindowShapeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.SetBorderStyle(ui::bsNone);
         form.SetBounds(0, 0, 600, 600);

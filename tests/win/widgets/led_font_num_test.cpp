@@ -14,7 +14,8 @@ bool Inside(const core::LedPolygon& poly, double px, double py) {
     bool in = false;
     for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
         double xi = poly[i].x, yi = poly[i].y, xj = poly[j].x, yj = poly[j].y;
-        if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi) in = !in;
+        if ((yi > py) != (yj > py) && px < (xj - xi) * (py - yi) / (yj - yi) + xi)
+            in = !in;
     }
     return in;
 }
@@ -26,7 +27,8 @@ bool NearOutline(const core::LedPolygon& poly, double px, double py) {
         double t = len2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / len2 : 0;
         t = t < 0 ? 0 : t > 1 ? 1 : t;
         double ex = ax + t * dx - px, ey = ay + t * dy - py;
-        if (ex * ex + ey * ey < 1.5 * 1.5) return true;
+        if (ex * ex + ey * ey < 1.5 * 1.5)
+            return true;
     }
     return false;
 }
@@ -38,14 +40,16 @@ std::optional<uint32_t> Expected(const core::LedDrawing& d, int x, int y) {
     for (const core::LedFill& f : d.fills) {
         bool centre = Inside(f.points, x + 0.5, y + 0.5);
         // The one-pixel outline may fall on either side of an edge: skip pixels close to one.
-        if (NearOutline(f.points, x + 0.5, y + 0.5)) return std::nullopt;
-        if (centre) colour = f.color;
+        if (NearOutline(f.points, x + 0.5, y + 0.5))
+            return std::nullopt;
+        if (centre)
+            colour = f.color;
     }
     return colour;
 }
 
 class LedControlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.SetBorderStyle(ui::bsNone);
         form.SetBounds(20, 20, 300, 100);
@@ -76,10 +80,12 @@ TEST_F(LedControlTest, PixelsMatchTheModelsPolygonsForATimeWithUnlitBars) {
     for (int y = 0; y < drawing.height; ++y) {
         for (int x = 0; x < drawing.width; ++x) {
             auto want = Expected(drawing, x, y);
-            if (!want) continue;
+            if (!want)
+                continue;
             ASSERT_EQ(Pixel(x, y), COLORREF(*want)) << x << "," << y;
             ++checked;
-            if (*want == led->LightColor()) ++lit;
+            if (*want == led->LightColor())
+                ++lit;
         }
     }
     EXPECT_GT(checked, drawing.width * drawing.height / 2);
@@ -94,9 +100,8 @@ TEST_F(LedControlTest, TextDrawsAtOnceWithoutInvalidatingAndTheSameTextDrawsNoth
     led->SetText("11");
     EXPECT_FALSE(::GetUpdateRect(led->Handle(), nullptr, FALSE));
     // The top bar of the first cell is unlit for "1": background colour there, right away.
-    core::LedCellPolygons cell = core::CellPolygons(led->OffSetX(), led->OffSetY(),
-                                                    led->WordWidth(), led->WordHeight(),
-                                                    led->Thick());
+    core::LedCellPolygons cell = core::CellPolygons(
+        led->OffSetX(), led->OffSetY(), led->WordWidth(), led->WordHeight(), led->Thick());
     int topX = (cell[0][0].x + cell[0][3].x) / 2, topY = cell[0][1].y - 1;
     EXPECT_EQ(Pixel(topX, topY), COLORREF(led->BGColor()));
     // A right bar is lit.
