@@ -16,8 +16,9 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-// The system command that moves a window with the mouse (SC_MOVE with the client hit code).
-constexpr WPARAM kDragCommand = 0xF011;
+// The system command that moves a window with the pressed button. SC_MOVE with the caption hit
+// code: with the client hit code (0xF011) some windowing layers (Wine) end the move at once.
+constexpr WPARAM kDragCommand = 0xF012;
 
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;
