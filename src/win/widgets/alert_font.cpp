@@ -5,7 +5,7 @@
 namespace win {
 
 int ScreenPixelsPerInch() {
-    ScopedGetDC dc(nullptr);
+    ui::ScopedGetDC dc(nullptr);
     int dpi = dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
@@ -33,7 +33,7 @@ void AlertFont::SetSize(int32_t points) {
     height_ = -MulDiv(points, ScreenPixelsPerInch(), 72);
 }
 
-ScopedGdiObj<HFONT> AlertFont::Create(uint8_t extra_style) const {
+ui::ScopedFont AlertFont::Create(uint8_t extra_style) const {
     const uint8_t s = style_ | extra_style;
     LOGFONTA lf = {};
     lf.lfHeight = height_;
@@ -45,7 +45,7 @@ ScopedGdiObj<HFONT> AlertFont::Create(uint8_t extra_style) const {
     lf.lfPitchAndFamily = pitch_;
     lf.lfQuality = DEFAULT_QUALITY;
     std::strncpy(lf.lfFaceName, name_.c_str(), LF_FACESIZE - 1);
-    return ScopedGdiObj<HFONT>(CreateFontIndirectA(&lf));
+    return ui::ScopedFont(CreateFontIndirectA(&lf));
 }
 
 }  // namespace win

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "win/widgets/gdi_handles.h"
+#include "win/ui/handles.h"
 
 namespace win {
 
@@ -32,7 +32,7 @@ class AlertFont {
     void SetStyle(uint8_t s) { style_ = s; }
     void SetColor(COLORREF c) { color_ = c; }
 
-    ScopedGdiObj<HFONT> Create(uint8_t extra_style = 0) const;
+    ui::ScopedFont Create(uint8_t extra_style = 0) const;
 
   private:
     std::string name_ = "MS Sans Serif";

@@ -11,6 +11,7 @@
 #include "core/widgets/alert_style_handler.h"
 #include "core/widgets/desktop_alert_settings.h"
 #include "core/widgets/desktop_alert_stack.h"
+#include "win/ui/component.h"
 #include "win/widgets/alert_font.h"
 #include "win/widgets/desktop_alert_form.h"
 
@@ -19,14 +20,13 @@ namespace win {
 // The desktop work area, or the whole screen when the system does not tell it.
 core::AlertRect DesktopWorkArea();
 
-class TDesktopAlert {
+class TDesktopAlert : public ui::TComponent {
   public:
-    // `owner` is the window whose popups these are (they go with it); `make_timer` makes the
-    // animation timers, window-message timers unless given.
-    explicit TDesktopAlert(HWND owner = nullptr, core::AlertTimerFactory make_timer = nullptr);
-    ~TDesktopAlert();
-    TDesktopAlert(const TDesktopAlert&) = delete;
-    TDesktopAlert& operator=(const TDesktopAlert&) = delete;
+    // Freed with `AOwner`; `make_timer` makes the animation timers, window-message timers
+    // unless given.
+    explicit TDesktopAlert(ui::TComponent* AOwner, core::AlertTimerFactory make_timer = nullptr);
+    ~TDesktopAlert() override;
+    std::string ClassName() const override { return "TDesktopAlert"; }
 
     // The stack shared by every alert without one of its own.
     static core::TDesktopAlertStack& GlobalStack();
@@ -55,8 +55,9 @@ class TDesktopAlert {
     core::TCustomDesktopAlertStyleHandler& StyleOptions() { return *handler_; }
     core::TDesktopAlertStack& AlertStack() { return GlobalStack(); }
 
-    std::function<void(TDesktopAlert*)> OnClose, OnShow, OnMouseEnter, OnMouseLeave;
-    std::function<void(TDesktopAlert*)> OnMessageClick, OnCloseButtonClick;
+    // Sender is the alert.
+    ui::TNotifyEvent OnClose, OnShow, OnMouseEnter, OnMouseLeave;
+    ui::TNotifyEvent OnMessageClick, OnCloseButtonClick;
 
     // Shows the popup and returns at once; timers and window messages do the rest.
     void Execute();
@@ -70,7 +71,6 @@ class TDesktopAlert {
     void ConnectPopup();
     TFormDesktopAlert& EnsurePopup();
 
-    HWND owner_;
     core::AlertTimerFactory make_timer_;
     std::unique_ptr<TFormDesktopAlert> popup_;
     TFormDesktopAlert* released_popup_ = nullptr;

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/common/errors.h"
-#include "win/widgets/callback_guard.h"
 #include "win/widgets/desktop_alert.h"
 
 namespace win {
@@ -15,17 +14,6 @@ const char TFormDesktopAlert::kClassName[] = "TFormDesktopAlert";
 namespace {
 
 constexpr uint32_t kMouseCheckInterval = 200;
-
-void RegisterFormClass(WNDPROC proc) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), TFormDesktopAlert::kClassName, &wc))
-        return;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = TFormDesktopAlert::kClassName;
-    RegisterClassA(&wc);
-}
 
 RECT ToRECT(const core::AlertRect& r) {
     return RECT{r.Left, r.Top, r.Right, r.Bottom};
@@ -46,12 +34,14 @@ class FlagScope {
 }  // namespace
 
 TFormDesktopAlert::TFormDesktopAlert(HWND owner) {
-    RegisterFormClass(&TFormDesktopAlert::Proc);
-    hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0,
-                            core::kDefaultAlertWidth, core::kDefaultAlertHeight, owner, nullptr,
-                            GetModuleHandleA(nullptr), this);
-    if (!hwnd_)
-        throw core::AppError("Error creating window");
+    ui::WindowParams p;
+    p.className = kClassName;
+    p.style = WS_POPUP;
+    p.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    p.width = core::kDefaultAlertWidth;
+    p.height = core::kDefaultAlertHeight;
+    p.parent = owner;
+    CreateWindowHandle(p);
     mouse_check_.SetOnTimer([this] { MouseCheck(); });
     AlertFont header = AlertFont::IconFont();
     header.SetStyle(header.Style() | fsBold);
@@ -62,11 +52,7 @@ TFormDesktopAlert::TFormDesktopAlert(HWND owner) {
 TFormDesktopAlert::~TFormDesktopAlert() {
     self_owned_ = false;
     mouse_check_.Stop();
-    if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-        hwnd_ = nullptr;
-    }
+    DestroyWindowHandle();
 }
 
 void TFormDesktopAlert::SetHandler(core::TCustomDesktopAlertStyleHandler* handler) {
@@ -90,8 +76,8 @@ void TFormDesktopAlert::SetMessageText(const std::string& text) {
     UpdateLayout();
     Invalidate(old);
     Invalidate(message_rect_);
-    if (hwnd_)
-        UpdateWindow(hwnd_);
+    if (Handle())
+        UpdateWindow(Handle());
 }
 
 void TFormDesktopAlert::SetFonts(const AlertFont& message, const AlertFont& header) {
@@ -109,33 +95,33 @@ void TFormDesktopAlert::SetFonts(const AlertFont& message, const AlertFont& head
 }
 
 void TFormDesktopAlert::SetBounds(const core::AlertRect& r) {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+    SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 core::AlertRect TFormDesktopAlert::Bounds() const {
     RECT r = {};
-    if (hwnd_)
-        GetWindowRect(hwnd_, &r);
+    if (Handle())
+        GetWindowRect(Handle(), &r);
     return core::AlertRect{r.left, r.top, r.right, r.bottom};
 }
 
 core::AlertRect TFormDesktopAlert::RectOfClient() const {
     RECT r = {};
-    if (hwnd_)
-        GetClientRect(hwnd_, &r);
+    if (Handle())
+        GetClientRect(Handle(), &r);
     return core::AlertRect{r.left, r.top, r.right, r.bottom};
 }
 
 bool TFormDesktopAlert::Visible() const {
-    return hwnd_ && IsWindowVisible(hwnd_);
+    return Handle() && IsWindowVisible(Handle());
 }
 
 void TFormDesktopAlert::Show() {
     // The opening animation shows the popup again from inside this handling.
-    if (showing_ || !hwnd_ || Visible())
+    if (showing_ || !Handle() || Visible())
         return;
     FlagScope guard(showing_);
     if (OnShow)
@@ -146,7 +132,7 @@ void TFormDesktopAlert::Show() {
     if (handler_)
         handler_->BeginOpening();
     mouse_check_.Start(kMouseCheckInterval);
-    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
@@ -159,8 +145,8 @@ void TFormDesktopAlert::Close() {
     std::function<void()> relay = OnClose;
     if (relay)
         relay();
-    if (hwnd_)
-        ShowWindow(hwnd_, SW_HIDE);
+    if (Handle())
+        ShowWindow(Handle(), SW_HIDE);
     close_hot_ = close_pressed_ = message_hot_ = message_pressed_ = false;
 }
 
@@ -172,20 +158,20 @@ void TFormDesktopAlert::CloseCommand() {
 void TFormDesktopAlert::ReleaseWith(TDesktopAlert* alert) {
     self_owned_ = true;
     pending_alert_ = alert;
-    if (hwnd_)
-        PostMessageA(hwnd_, AlertFreeMessage, reinterpret_cast<WPARAM>(this),
+    if (Handle())
+        PostMessageA(Handle(), AlertFreeMessage, reinterpret_cast<WPARAM>(this),
                      reinterpret_cast<LPARAM>(alert));
 }
 
 void TFormDesktopAlert::DestroyLater() {
     self_owned_ = true;
     pending_alert_ = nullptr;
-    if (hwnd_)
-        PostMessageA(hwnd_, AlertFreeMessage, reinterpret_cast<WPARAM>(this), 0);
+    if (Handle())
+        PostMessageA(Handle(), AlertFreeMessage, reinterpret_cast<WPARAM>(this), 0);
 }
 
 void TFormDesktopAlert::SetAlpha(uint8_t alpha) {
-    if (!hwnd_)
+    if (!Handle())
         return;
     // Looked up at each call: systems without layered windows simply show no fade.
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
@@ -195,48 +181,48 @@ void TFormDesktopAlert::SetAlpha(uint8_t alpha) {
                      : nullptr;
     if (!fn)
         return;
-    LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+    LONG_PTR ex = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
     if (!(ex & WS_EX_LAYERED))
-        SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    fn(hwnd_, 0, alpha, LWA_ALPHA);
+        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    fn(Handle(), 0, alpha, LWA_ALPHA);
 }
 
 void TFormDesktopAlert::ResetLook() {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    SetWindowRgn(hwnd_, nullptr, TRUE);
-    if (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_LAYERED)
+    SetWindowRgn(Handle(), nullptr, TRUE);
+    if (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_LAYERED)
         SetAlpha(255);
 }
 
 void TFormDesktopAlert::SetRegionRect(const core::AlertRect& rect) {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    ScopedGdiObj<HRGN> rgn(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
+    ui::ScopedRegion rgn(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
     if (!rgn)
         return;
     // The system owns the region once it is set.
-    if (SetWindowRgn(hwnd_, rgn.get(), TRUE))
+    if (SetWindowRgn(Handle(), rgn.get(), TRUE))
         rgn.release();
 }
 
 void TFormDesktopAlert::MoveAlertTo(int32_t x, int32_t y) {
     const core::AlertRect b = Bounds();
-    if (!hwnd_ || !behavior_.NeedsMove(b.Left, b.Top, x, y))
+    if (!Handle() || !behavior_.NeedsMove(b.Left, b.Top, x, y))
         return;
     FlagScope guard(moving_by_stack_);
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFormDesktopAlert::UpdateLayout() {
-    if (!hwnd_)
+    if (!Handle())
         return;
     const core::AlertRect client = RectOfClient();
-    ScopedGetDC dc(hwnd_);
+    ui::ScopedGetDC dc(Handle());
     // Auto-sized labels measure an empty text as one blank, so they keep a line's height.
     RECT hr = {0, 0, 0, 0};
     {
-        ScopedSelectObject font(dc.get(), header_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), header_hfont_.get());
         std::string measured = header_text_.empty() ? " " : header_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &hr,
                   DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
@@ -252,7 +238,7 @@ void TFormDesktopAlert::UpdateLayout() {
 
     RECT mr = {0, 0, layout_.MessageWidth, 0};
     {
-        ScopedSelectObject font(dc.get(), message_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), message_hfont_.get());
         std::string measured = message_text_.empty() ? " " : message_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &mr,
                   DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
@@ -281,8 +267,8 @@ void TFormDesktopAlert::MouseCheck() {
 void TFormDesktopAlert::TrackPointer(bool non_client) {
     if (tracking_ && tracking_non_client_ == non_client)
         return;
-    TRACKMOUSEEVENT tme = {sizeof tme, DWORD(TME_LEAVE | (non_client ? TME_NONCLIENT : 0)), hwnd_,
-                           0};
+    TRACKMOUSEEVENT tme = {sizeof tme, DWORD(TME_LEAVE | (non_client ? TME_NONCLIENT : 0)),
+                           Handle(), 0};
     TrackMouseEvent(&tme);
     tracking_ = true;
     tracking_non_client_ = non_client;
@@ -317,36 +303,23 @@ void TFormDesktopAlert::PointerAt(int x, int y) {
 }
 
 void TFormDesktopAlert::Invalidate(const core::AlertRect& r) {
-    if (!hwnd_)
+    if (!Handle())
         return;
     RECT rc = ToRECT(r);
-    InvalidateRect(hwnd_, &rc, FALSE);
-}
-
-LRESULT CALLBACK TFormDesktopAlert::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        reinterpret_cast<TFormDesktopAlert*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<TFormDesktopAlert*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    // Nothing may touch `self` after this call: the deferred free deletes it.
-    return GuardCallback(0, [&] { return self->OnMessage(msg, wp, lp); });
+    InvalidateRect(Handle(), &rc, FALSE);
 }
 
 LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    HWND hwnd = hwnd_;
+    HWND hwnd = Handle();
     switch (msg) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
             const core::AlertRect c = RectOfClient();
-            ScopedMemoryDC mem(dc);
-            ScopedGdiObj<HBITMAP> bmp(CreateCompatibleBitmap(dc, c.Width(), c.Height()));
+            ui::ScopedMemoryDC mem(CreateCompatibleDC(dc));
+            ui::ScopedBitmap bmp(CreateCompatibleBitmap(dc, c.Width(), c.Height()));
             if (mem.get() && bmp) {
-                ScopedSelectObject sel(mem.get(), bmp.get());
+                ui::ScopedSelectObject sel(mem.get(), bmp.get());
                 PaintTo(mem.get());
                 BitBlt(dc, 0, 0, c.Width(), c.Height(), mem.get(), 0, 0, SRCCOPY);
             } else {
@@ -440,25 +413,24 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 pending_alert_ = nullptr;
                 if (alert && lp == reinterpret_cast<LPARAM>(alert))
                     delete alert;
-                DestroyWindow(hwnd);  // deletes this popup in WM_NCDESTROY
+                DestroyWindow(hwnd);  // deletes this popup once the handle is gone
             }
             return 0;
-        case WM_NCDESTROY: {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            mouse_check_.Stop();
-            if (self_owned_) {
-                TDesktopAlert* alert = pending_alert_;
-                pending_alert_ = nullptr;
-                delete alert;
-                delete this;
-            }
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        }
         default:
             break;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefaultProc(msg, wp, lp);
+}
+
+void TFormDesktopAlert::HandleDestroyed() {
+    mouse_check_.Stop();
+    if (!self_owned_)
+        return;
+    // Handed over for freeing: nothing else will free the alert or this popup.
+    TDesktopAlert* alert = pending_alert_;
+    pending_alert_ = nullptr;
+    delete alert;
+    delete this;
 }
 
 }  // namespace win

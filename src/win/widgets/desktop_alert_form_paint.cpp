@@ -32,7 +32,7 @@ void DrawLabel(HDC dc,
                UINT format) {
     if (text.empty() || r.Empty())
         return;
-    ScopedSelectObject sel(dc, font);
+    ui::ScopedSelectObject sel(dc, font);
     SetTextColor(dc, color);
     RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
     DrawTextA(dc, text.c_str(), int(text.size()), &rc, format);

@@ -146,7 +146,7 @@ TEST_F(DesktopAlertTest, PopupsStackAndCloseTheGap) {
     TDesktopAlert* order[3];
     for (auto*& slot : order) {
         slot = &Make();
-        slot->OnClose = [&](TDesktopAlert*) { ++closed; };
+        slot->OnClose = [&](ui::TObject*) { ++closed; };
         slot->Execute();
     }
     for (int i = 0; i < 3; ++i)
@@ -177,7 +177,7 @@ TEST_F(DesktopAlertTest, FadeSetsTheAlphaOfEveryStep) {
     EXPECT_EQ(seen, (std::vector<int>{0, 25, 51, 76, 102, 127, 153, 178, 204, 255}));
 
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.StyleOptions().BeginClosing();
     seen.clear();
     while (timers_.Log().running) {
@@ -306,7 +306,7 @@ TEST_F(DesktopAlertTest, AutoFreeReleasesPopupAndAlertAfterClosing) {
     TDesktopAlert* a = alerts_.back().release();
     alerts_.pop_back();
     int closed = 0;
-    a->OnClose = [&](TDesktopAlert*) { ++closed; };
+    a->OnClose = [&](ui::TObject*) { ++closed; };
     a->AutoFree = true;
     a->Execute();
     HWND h = a->Popup()->Handle();
@@ -317,10 +317,38 @@ TEST_F(DesktopAlertTest, AutoFreeReleasesPopupAndAlertAfterClosing) {
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(h); }, 2000));
 }
 
+TEST_F(DesktopAlertTest, AutoFreeLeavesTheOwnersComponents) {
+    ui::TComponent owner(nullptr);
+    auto* a = new TDesktopAlert(&owner, timers_.Factory());
+    a->AutoFree = true;
+    a->StyleOptions().SetDisplayDuration(0);
+    a->Execute();
+    ASSERT_EQ(owner.ComponentCount(), 1);
+    HWND h = a->Popup()->Handle();
+    a->StyleOptions().BeginClosing();
+    while (timers_.Log().running)
+        timers_.Fire();
+    EXPECT_TRUE(PumpUntil([&] { return owner.ComponentCount() == 0 && !IsWindow(h); }, 2000));
+}
+
+TEST_F(DesktopAlertTest, OwnerFreesItsShownAlertsWithoutClosingEvents) {
+    int closed = 0;
+    HWND h;
+    {
+        ui::TComponent owner(nullptr);
+        auto* a = new TDesktopAlert(&owner, timers_.Factory());
+        a->OnClose = [&](ui::TObject*) { ++closed; };
+        a->Execute();
+        h = a->Popup()->Handle();
+    }
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(closed, 0);
+}
+
 TEST_F(DesktopAlertTest, FreeingAShownAlertClosesSilently) {
     TDesktopAlert& a = Make();
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.Execute();
     HWND h = PopupOf(a);
     alerts_.clear();
@@ -329,11 +357,11 @@ TEST_F(DesktopAlertTest, FreeingAShownAlertClosesSilently) {
 }
 
 TEST_F(DesktopAlertTest, RealTimersRunTheWholeLifeWithinItsTimes) {
-    alerts_.push_back(std::make_unique<TDesktopAlert>());
+    alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr));
     TDesktopAlert& a = *alerts_.back();
     a.StyleOptions().SetDisplayDuration(300);
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     const DWORD start = GetTickCount();
     a.Execute();
     HWND h = PopupOf(a);
@@ -347,7 +375,7 @@ TEST_F(DesktopAlertTest, RealTimersRunTheWholeLifeWithinItsTimes) {
 }
 
 TEST_F(DesktopAlertTest, ZeroDisplayTimeStaysUntilClosed) {
-    alerts_.push_back(std::make_unique<TDesktopAlert>());
+    alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr));
     TDesktopAlert& a = *alerts_.back();
     a.StyleOptions().SetDisplayDuration(0);
     a.Execute();
@@ -381,7 +409,7 @@ TEST_F(DesktopAlertTest, SwitchingStyleAfterAGrownCloseShowsTheWholePopup) {
 TEST_F(DesktopAlertTest, WithoutCloseOptionTheButtonGoesOnlyWhenTheAlertEndsByItself) {
     TDesktopAlert& a = Make();
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.SetOptions(core::OptionBit(core::daoCanMove) | core::OptionBit(core::daoCanMoveAnywhere));
     a.Execute();
     HWND h = PopupOf(a);
