@@ -41,6 +41,16 @@ TEST(AlertPlacement, CustomPlaceIsTakenAsItStands) {
     EXPECT_EQ(core::PlaceDesktopAlert(in), RectOfSize(-40, 5000, 100, 30));
 }
 
+TEST(AlertPlacement, EdgesOfFarAwayPlacesStopAtTheIntegerRange) {
+    auto in = At(core::dapCustom, INT32_MAX, 76);
+    in.Left = 100;
+    in.Top = INT32_MIN;
+    EXPECT_EQ(core::PlaceDesktopAlert(in), (AlertRect{100, INT32_MIN, INT32_MAX, INT32_MIN + 76}));
+    in.Left = INT32_MAX - 10;
+    in.Width = 329;
+    EXPECT_EQ(core::PlaceDesktopAlert(in).Right, INT32_MAX);
+}
+
 TEST(AlertPlacement, CentringTruncatesTowardZero) {
     auto in = At(core::dapDesktopCenter, 101, 51);
     // (1024 - 101) / 2 = 461, (738 - 51) / 2 = 343.
