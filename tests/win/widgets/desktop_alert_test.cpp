@@ -331,6 +331,17 @@ TEST_F(DesktopAlertTest, AutoFreeLeavesTheOwnersComponents) {
     EXPECT_TRUE(PumpUntil([&] { return owner.ComponentCount() == 0 && !IsWindow(h); }, 2000));
 }
 
+TEST_F(DesktopAlertTest, OwnerFreedBeforeTheDeferredFreeArrivesFreesNothingTwice) {
+    auto owner = std::make_unique<ui::TComponent>(nullptr);
+    auto* a = new TDesktopAlert(owner.get(), timers_.Factory());
+    a->AutoFree = true;
+    a->Execute();
+    HWND h = a->Popup()->Handle();
+    ClickClose(h, *a);
+    owner.reset();  // frees the alert while its deferred free is still queued
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(h); }, 2000)) << "the popup still goes";
+}
+
 TEST_F(DesktopAlertTest, OwnerFreesItsShownAlertsWithoutClosingEvents) {
     int closed = 0;
     HWND h;
