@@ -39,10 +39,10 @@ std::optional<core::AlertRect> WindowBounds(HWND hwnd) {
 
 TDesktopAlert::TDesktopAlert(ui::TComponent* AOwner, core::AlertTimerFactory make_timer)
     : ui::TComponent(AOwner),
-      make_timer_(make_timer ? std::move(make_timer) : core::AlertTimerFactory(&MakeWindowTimer)),
-      font_(AlertFont::IconFont()),
-      header_font_(AlertFont::IconFont()) {
-    header_font_.SetStyle(header_font_.Style() | fsBold);
+      make_timer_(make_timer ? std::move(make_timer) : core::AlertTimerFactory(&MakeWindowTimer)) {
+    AssignIconFont(font_);
+    AssignIconFont(header_font_);
+    header_font_.SetStyle(header_font_.Style() | ui::fsBold);
     EnsurePopup();
     location_.OnChange = [this] { LocationChanged(); };
 }

@@ -12,7 +12,7 @@
 #include "core/widgets/desktop_alert_settings.h"
 #include "core/widgets/desktop_alert_stack.h"
 #include "win/ui/component.h"
-#include "win/widgets/alert_font.h"
+#include "win/ui/graphics.h"
 #include "win/widgets/desktop_alert_form.h"
 
 namespace win {
@@ -44,8 +44,8 @@ class TDesktopAlert : public ui::TComponent {
     void SetHeaderText(const std::string& text);
     void SetMessageText(const std::string& text);
 
-    AlertFont& Font() { return font_; }
-    AlertFont& HeaderFont() { return header_font_; }
+    ui::TFont& Font() { return font_; }
+    ui::TFont& HeaderFont() { return header_font_; }
 
     core::TDesktopAlertOptions Options() const { return options_; }
     void SetOptions(core::TDesktopAlertOptions o) { options_ = core::NormalizeAlertOptions(o); }
@@ -76,8 +76,8 @@ class TDesktopAlert : public ui::TComponent {
     TFormDesktopAlert* released_popup_ = nullptr;
     std::unique_ptr<core::TCustomDesktopAlertStyleHandler> handler_;
     core::TAlertStyle style_ = core::asFade;
-    AlertFont font_;
-    AlertFont header_font_;
+    ui::TFont font_;
+    ui::TFont header_font_;
     core::TDesktopAlertOptions options_ = core::kAllAlertOptions;
     core::TDesktopAlertColors colors_;
     core::TDesktopAlertLocation location_;

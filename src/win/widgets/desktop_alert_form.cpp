@@ -11,6 +11,22 @@ namespace win {
 
 const char TFormDesktopAlert::kClassName[] = "TFormDesktopAlert";
 
+void AssignIconFont(ui::TFont& font) {
+    LOGFONTA lf = {};
+    if (!SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0))
+        return;
+    font.SetName(lf.lfFaceName);
+    font.SetHeight(lf.lfHeight);
+    font.SetCharset(lf.lfCharSet);
+    const int pitch = lf.lfPitchAndFamily & 3;
+    font.SetPitch(pitch == FIXED_PITCH      ? ui::fpFixed
+                  : pitch == VARIABLE_PITCH ? ui::fpVariable
+                                            : ui::fpDefault);
+    font.SetStyle(ui::TFontStyles(
+        (lf.lfWeight >= FW_BOLD ? ui::fsBold : 0) | (lf.lfItalic ? ui::fsItalic : 0) |
+        (lf.lfUnderline ? ui::fsUnderline : 0) | (lf.lfStrikeOut ? ui::fsStrikeOut : 0)));
+}
+
 namespace {
 
 constexpr uint32_t kMouseCheckInterval = 200;
@@ -43,9 +59,14 @@ TFormDesktopAlert::TFormDesktopAlert(HWND owner) {
     p.parent = owner;
     CreateWindowHandle(p);
     mouse_check_.SetOnTimer([this] { MouseCheck(); });
-    AlertFont header = AlertFont::IconFont();
-    header.SetStyle(header.Style() | fsBold);
-    SetFonts(AlertFont::IconFont(), header);
+    ui::TFont message, header;
+    AssignIconFont(message);
+    AssignIconFont(header);
+    header.SetStyle(header.Style() | ui::fsBold);
+    glyph_font_.SetName("Marlett");
+    glyph_font_.SetCharset(SYMBOL_CHARSET);
+    glyph_font_.SetSize(7);
+    SetFonts(message, header);
     UpdateLayout();
 }
 
@@ -80,17 +101,11 @@ void TFormDesktopAlert::SetMessageText(const std::string& text) {
         UpdateWindow(Handle());
 }
 
-void TFormDesktopAlert::SetFonts(const AlertFont& message, const AlertFont& header) {
-    message_font_ = message;
-    header_font_ = header;
-    message_hfont_ = message.Create();
-    message_hover_hfont_ = message.Create(fsUnderline);
-    header_hfont_ = header.Create();
-    AlertFont glyph;
-    glyph.SetName("Marlett");
-    glyph.SetCharset(SYMBOL_CHARSET);
-    glyph.SetSize(7);
-    glyph_hfont_ = glyph.Create();
+void TFormDesktopAlert::SetFonts(const ui::TFont& message, const ui::TFont& header) {
+    message_font_.Assign(message);
+    message_hover_font_.Assign(message);
+    message_hover_font_.SetStyle(message.Style() | ui::fsUnderline);
+    header_font_.Assign(header);
     UpdateLayout();
 }
 
@@ -222,7 +237,7 @@ void TFormDesktopAlert::UpdateLayout() {
     // Auto-sized labels measure an empty text as one blank, so they keep a line's height.
     RECT hr = {0, 0, 0, 0};
     {
-        ui::ScopedSelectObject font(dc.get(), header_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), header_font_.Handle());
         std::string measured = header_text_.empty() ? " " : header_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &hr,
                   DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
@@ -238,7 +253,7 @@ void TFormDesktopAlert::UpdateLayout() {
 
     RECT mr = {0, 0, layout_.MessageWidth, 0};
     {
-        ui::ScopedSelectObject font(dc.get(), message_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), message_font_.Handle());
         std::string measured = message_text_.empty() ? " " : message_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &mr,
                   DT_CALCRECT | DT_WORDBREAK | DT_LEFT);

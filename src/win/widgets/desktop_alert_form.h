@@ -13,14 +13,17 @@
 #include "core/widgets/alert_popup_behavior.h"
 #include "core/widgets/alert_style_handler.h"
 #include "core/widgets/desktop_alert_stack.h"
+#include "win/ui/graphics.h"
 #include "win/ui/handles.h"
 #include "win/ui/window.h"
-#include "win/widgets/alert_font.h"
 #include "win/widgets/alert_timer.h"
 
 namespace win {
 
 class TDesktopAlert;
+
+// Sets `font` to the screen's icon font, the popup's default.
+void AssignIconFont(ui::TFont& font);
 
 // The deferred-free message: the first user message number plus 1001.
 constexpr UINT AlertFreeMessage = WM_USER + 1001;
@@ -45,7 +48,7 @@ class TFormDesktopAlert : public ui::Window,
     void SetHeaderText(const std::string& text);
     // Repaints the message at once, as a running popup shows its new text straight away.
     void SetMessageText(const std::string& text);
-    void SetFonts(const AlertFont& message, const AlertFont& header);
+    void SetFonts(const ui::TFont& message, const ui::TFont& header);
     void SetBounds(const core::AlertRect& r);
     core::AlertRect Bounds() const;
     core::AlertRect RectOfClient() const;
@@ -116,12 +119,10 @@ class TFormDesktopAlert : public ui::Window,
     core::TCustomDesktopAlertStyleHandler* handler_ = nullptr;
     AlertWindowTimer mouse_check_;
     core::AlertColors colors_;
-    AlertFont message_font_ = AlertFont::IconFont();
-    AlertFont header_font_ = AlertFont::IconFont();
-    ui::ScopedFont message_hfont_;
-    ui::ScopedFont message_hover_hfont_;
-    ui::ScopedFont header_hfont_;
-    ui::ScopedFont glyph_hfont_;
+    ui::TFont message_font_;
+    ui::TFont message_hover_font_;
+    ui::TFont header_font_;
+    ui::TFont glyph_font_;
     std::string header_text_;
     std::string message_text_;
     core::AlertLayout layout_;

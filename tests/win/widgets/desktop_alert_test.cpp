@@ -301,6 +301,22 @@ TEST_F(DesktopAlertTest, LayoutOfTheDefaultPopup) {
     EXPECT_GT(message.Height(), 0);
 }
 
+TEST_F(DesktopAlertTest, FontsAreTakenAtExecuteAndSizeTheLabels) {
+    TDesktopAlert& a = Make();
+    EXPECT_TRUE(a.HeaderFont().Style() & ui::fsBold);
+    EXPECT_FALSE(a.Font().Style() & ui::fsBold);
+    a.Execute();
+    const int header = a.Popup()->HeaderRect().Height();
+    const int message = a.Popup()->MessageRect().Height();
+    a.HeaderFont().SetSize(20);
+    a.Font().SetSize(14);
+    EXPECT_EQ(a.Popup()->HeaderRect().Height(), header) << "not before the next Execute";
+    a.Execute();
+    EXPECT_GT(a.Popup()->HeaderRect().Height(), header);
+    EXPECT_GT(a.Popup()->MessageRect().Height(), message);
+    EXPECT_EQ(a.Popup()->MessageRect().Top, a.Popup()->HeaderRect().Bottom);
+}
+
 TEST_F(DesktopAlertTest, AutoFreeReleasesPopupAndAlertAfterClosing) {
     alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr, timers_.Factory()));
     TDesktopAlert* a = alerts_.back().release();
