@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/clock_design.h"
+
 namespace {
 
 using core::AlertRect;
@@ -74,6 +76,15 @@ TEST(AlertPlacement, CentrePositionsUseTheirFormOrTheWorkArea) {
     EXPECT_EQ(core::PlaceDesktopAlert(in), core::CentreOn(owner, 329, 76));
     in.Position = core::dapDesktopCenter;
     EXPECT_EQ(core::PlaceDesktopAlert(in), on_wa) << "the desktop ignores the forms";
+}
+
+TEST(AlertPlacement, StoredAlertRecordValuesPlaceThePopup) {
+    core::AlertRecord rec;
+    rec.SetAlertPosition(core::dapTopRight);
+    auto in = At(core::PositionFromValue(rec.AlertPosition()));
+    EXPECT_EQ(core::PlaceDesktopAlert(in).Left, 1034 - 329);
+    rec.SetAlertPosition(200);
+    EXPECT_EQ(core::PositionFromValue(rec.AlertPosition()), core::dapBottomRight);
 }
 
 TEST(AlertLayout, NoImageDefaultWidth) {
