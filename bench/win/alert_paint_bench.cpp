@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "win/ui/handles.h"
 #include "win/widgets/desktop_alert.h"
-#include "win/widgets/gdi_handles.h"
 
 namespace {
 
@@ -83,13 +83,13 @@ void PaintFigures(int w, int h, int repeats) {
     alert.Execute();
     win::TFormDesktopAlert& popup = *alert.Popup();
 
-    win::ScopedGetDC screen(nullptr);
-    win::ScopedMemoryDC target(screen.get());
-    win::ScopedGdiObj<HBITMAP> target_bmp(CreateCompatibleBitmap(screen.get(), w, h));
-    win::ScopedSelectObject t(target.get(), target_bmp.get());
-    win::ScopedMemoryDC source(screen.get());
-    win::ScopedGdiObj<HBITMAP> source_bmp(CreateCompatibleBitmap(screen.get(), w, h));
-    win::ScopedSelectObject s(source.get(), source_bmp.get());
+    ui::ScopedGetDC screen(nullptr);
+    ui::ScopedMemoryDC target(CreateCompatibleDC(screen.get()));
+    ui::ScopedBitmap target_bmp(CreateCompatibleBitmap(screen.get(), w, h));
+    ui::ScopedSelectObject t(target.get(), target_bmp.get());
+    ui::ScopedMemoryDC source(CreateCompatibleDC(screen.get()));
+    ui::ScopedBitmap source_bmp(CreateCompatibleBitmap(screen.get(), w, h));
+    ui::ScopedSelectObject s(source.get(), source_bmp.get());
 
     const double paint = MicrosPerCall(repeats, [&] { popup.PaintTo(target.get()); });
     const double window_paint = MicrosPerCall(repeats, [&] {
@@ -113,7 +113,7 @@ void GdiFigures() {
     const DWORD before = GdiObjects();
     std::vector<win::TDesktopAlert*> alerts;
     for (int i = 0; i < 100; ++i) {
-        auto* a = new win::TDesktopAlert();
+        auto* a = new win::TDesktopAlert(nullptr);
         a->AutoFree = true;
         a->SetHeaderText("Alert");
         a->SetMessageText("Text");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/common/bytes.h"
+#include "core/widgets/alert_types.h"
 
 namespace core {
 
@@ -201,19 +202,7 @@ class FontRecord : public FixedRecord<152> {
     void SetStyle(uint8_t v) { SetU8(font_field::kStyle, v); }
 };
 
-// Alert styles and popup positions as stored in the alert record.
-enum TAlertStyle : uint8_t { asFade = 0, asCenterGrow = 1 };
-enum TDesktopAlertPosition : uint8_t {
-    dapTopLeft,
-    dapTopRight,
-    dapBottomLeft,
-    dapBottomRight,
-    dapCustom,
-    dapDesktopCenter,
-    dapMainFormCenter,
-    dapOwnerFormCenter,
-    dapActiveFormCenter
-};
+// Alert styles and popup positions as stored in the alert record: core/widgets/alert_types.h.
 
 class AlertRecord : public FixedRecord<396> {
   public:

@@ -11,9 +11,9 @@ TDesktopAlertPosition PositionFromValue(int32_t value) {
 }
 
 AlertRect CentreOn(const AlertRect& r, int32_t w, int32_t h) {
-    int32_t left = r.Left + (r.Width() - w) / 2;
-    int32_t top = r.Top + (r.Height() - h) / 2;
-    return RectOfSize(left, top, w, h);
+    const int64_t width = int64_t(r.Right) - r.Left, height = int64_t(r.Bottom) - r.Top;
+    return RectOfSize(Saturated(r.Left + (width - w) / 2), Saturated(r.Top + (height - h) / 2), w,
+                      h);
 }
 
 AlertRect PlaceDesktopAlert(const AlertPlacementInput& in) {
@@ -24,11 +24,11 @@ AlertRect PlaceDesktopAlert(const AlertPlacementInput& in) {
         case dapTopLeft:
             return RectOfSize(wa.Left, wa.Top, w, h);
         case dapTopRight:
-            return RectOfSize(wa.Right - w, wa.Top, w, h);
+            return RectOfSize(SaturatedAdd(wa.Right, -w), wa.Top, w, h);
         case dapBottomLeft:
-            return RectOfSize(wa.Left, wa.Bottom - h, w, h);
+            return RectOfSize(wa.Left, SaturatedAdd(wa.Bottom, -h), w, h);
         case dapBottomRight:
-            return RectOfSize(wa.Right - w, wa.Bottom - h, w, h);
+            return RectOfSize(SaturatedAdd(wa.Right, -w), SaturatedAdd(wa.Bottom, -h), w, h);
         case dapCustom:
             return RectOfSize(in.Left, in.Top, w, h);
         case dapDesktopCenter:
@@ -40,7 +40,7 @@ AlertRect PlaceDesktopAlert(const AlertPlacementInput& in) {
         case dapActiveFormCenter:
             return CentreOn(in.ActiveForm ? *in.ActiveForm : wa, w, h);
     }
-    return RectOfSize(wa.Right - w, wa.Bottom - h, w, h);
+    return RectOfSize(SaturatedAdd(wa.Right, -w), SaturatedAdd(wa.Bottom, -h), w, h);
 }
 
 AlertLayout LayoutDesktopAlert(const AlertLayoutInput& in) {

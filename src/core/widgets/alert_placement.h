@@ -4,20 +4,9 @@
 #include <optional>
 
 #include "core/widgets/alert_rect.h"
+#include "core/widgets/alert_types.h"
 
 namespace core {
-
-enum TDesktopAlertPosition : int32_t {
-    dapTopLeft,
-    dapTopRight,
-    dapBottomLeft,
-    dapBottomRight,
-    dapCustom,
-    dapDesktopCenter,
-    dapMainFormCenter,
-    dapOwnerFormCenter,
-    dapActiveFormCenter,
-};
 
 // Stored positions come from design files; anything unknown is treated as the default corner.
 TDesktopAlertPosition PositionFromValue(int32_t value);

@@ -25,8 +25,21 @@ struct AlertRect {
     bool operator!=(const AlertRect& o) const { return !(*this == o); }
 };
 
+// Places stored in design files are arbitrary numbers: an edge beyond the 32-bit range stops
+// at its end instead of wrapping around.
+inline int32_t Saturated(int64_t v) {
+    if (v > INT32_MAX)
+        return INT32_MAX;
+    if (v < INT32_MIN)
+        return INT32_MIN;
+    return int32_t(v);
+}
+inline int32_t SaturatedAdd(int32_t a, int32_t b) {
+    return Saturated(int64_t(a) + int64_t(b));
+}
+
 inline AlertRect RectOfSize(int32_t left, int32_t top, int32_t width, int32_t height) {
-    return AlertRect{left, top, left + width, top + height};
+    return AlertRect{left, top, SaturatedAdd(left, width), SaturatedAdd(top, height)};
 }
 
 inline uint8_t RedOf(AlertColor c) {

@@ -163,6 +163,9 @@ void TFadeAlertStyleHandler::ApplyStepLook(uint32_t step, uint32_t steps, bool c
 // Centre grow ---------------------------------------------------------------------------------
 
 int64_t RoundHalfEven(double v) {
+    // Out of range (or not a number) cannot be converted; callers pass bounded values.
+    if (!(v > -9.0e18 && v < 9.0e18))
+        return 0;
     double f = std::floor(v);
     double diff = v - f;
     if (diff > 0.5)
@@ -171,14 +174,6 @@ int64_t RoundHalfEven(double v) {
         return int64_t(f);
     int64_t i = int64_t(f);
     return (i % 2 == 0) ? i : i + 1;
-}
-
-AlertRect CenterGrowRect(int32_t w, int32_t h, double percent) {
-    const int32_t gw = int32_t(RoundHalfEven(double(w) * percent / 100.0));
-    const int32_t gh = int32_t(RoundHalfEven(double(h) * percent / 100.0));
-    const int32_t left = (w - gw) / 2;
-    const int32_t top = (h - gh) / 2;
-    return AlertRect{left, top, left + gw, top + gh};
 }
 
 namespace {
@@ -192,6 +187,15 @@ double ClampPercentage(double p) {
 }
 
 }  // namespace
+
+AlertRect CenterGrowRect(int32_t w, int32_t h, double percent) {
+    percent = ClampPercentage(percent);
+    const int32_t gw = int32_t(RoundHalfEven(double(w) * percent / 100.0));
+    const int32_t gh = int32_t(RoundHalfEven(double(h) * percent / 100.0));
+    const int32_t left = (w - gw) / 2;
+    const int32_t top = (h - gh) / 2;
+    return AlertRect{left, top, left + gw, top + gh};
+}
 
 void TCenterGrowAlertStyleHandler::SetMinGrowthPercentage(double p) {
     min_growth_ = ClampPercentage(p);

@@ -7,10 +7,9 @@
 #include <memory>
 
 #include "core/widgets/alert_rect.h"
+#include "core/widgets/alert_types.h"
 
 namespace core {
-
-enum TAlertStyle : int32_t { asFade, asCenterGrow };
 
 bool IsAlertStyle(int32_t value);
 

@@ -4,7 +4,9 @@
 
 #include "core/common/errors.h"
 #include "core/widgets/alert_placement.h"
-#include "win/widgets/window_timer.h"
+#include "win/ui/application.h"
+#include "win/ui/form.h"
+#include "win/widgets/alert_timer.h"
 
 namespace win {
 
@@ -23,7 +25,7 @@ core::TDesktopAlertStack& TDesktopAlert::GlobalStack() {
 namespace {
 
 std::unique_ptr<core::AlertTimer> MakeWindowTimer() {
-    return std::make_unique<WindowTimer>();
+    return std::make_unique<AlertWindowTimer>();
 }
 
 std::optional<core::AlertRect> WindowBounds(HWND hwnd) {
@@ -35,12 +37,12 @@ std::optional<core::AlertRect> WindowBounds(HWND hwnd) {
 
 }  // namespace
 
-TDesktopAlert::TDesktopAlert(HWND owner, core::AlertTimerFactory make_timer)
-    : owner_(owner),
-      make_timer_(make_timer ? std::move(make_timer) : core::AlertTimerFactory(&MakeWindowTimer)),
-      font_(AlertFont::IconFont()),
-      header_font_(AlertFont::IconFont()) {
-    header_font_.SetStyle(header_font_.Style() | fsBold);
+TDesktopAlert::TDesktopAlert(ui::TComponent* AOwner, core::AlertTimerFactory make_timer)
+    : ui::TComponent(AOwner),
+      make_timer_(make_timer ? std::move(make_timer) : core::AlertTimerFactory(&MakeWindowTimer)) {
+    AssignIconFont(font_);
+    AssignIconFont(header_font_);
+    header_font_.SetStyle(header_font_.Style() | ui::fsBold);
     EnsurePopup();
     location_.OnChange = [this] { LocationChanged(); };
 }
@@ -65,7 +67,9 @@ TDesktopAlert::~TDesktopAlert() {
 
 TFormDesktopAlert& TDesktopAlert::EnsurePopup() {
     if (!popup_) {
-        popup_ = std::make_unique<TFormDesktopAlert>(owner_);
+        // Like every form, the popup is owned by the application window, if there is one.
+        popup_ = std::make_unique<TFormDesktopAlert>(ui::Application ? ui::Application->Handle()
+                                                                     : nullptr);
         handler_ = core::CreateAlertStyleHandler(style_, *popup_, make_timer_);
         popup_->SetHandler(handler_.get());
     }
@@ -151,8 +155,10 @@ void TDesktopAlert::Execute() {
     place.Height = location_.Height();
     place.WorkArea = DesktopWorkArea();
     place.ActiveForm = WindowBounds(GetActiveWindow());
-    place.OwnerForm = WindowBounds(owner_);
-    place.MainForm = WindowBounds(owner_ ? GetAncestor(owner_, GA_ROOTOWNER) : nullptr);
+    auto* owner_form = dynamic_cast<ui::TForm*>(Owner());
+    place.OwnerForm = WindowBounds(owner_form ? owner_form->Handle() : nullptr);
+    ui::TForm* main_form = ui::Application ? ui::Application->MainForm() : nullptr;
+    place.MainForm = WindowBounds(main_form ? main_form->Handle() : nullptr);
     popup.SetBounds(core::PlaceDesktopAlert(place));
 
     ConnectPopup();

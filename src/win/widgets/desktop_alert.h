@@ -11,7 +11,8 @@
 #include "core/widgets/alert_style_handler.h"
 #include "core/widgets/desktop_alert_settings.h"
 #include "core/widgets/desktop_alert_stack.h"
-#include "win/widgets/alert_font.h"
+#include "win/ui/component.h"
+#include "win/ui/graphics.h"
 #include "win/widgets/desktop_alert_form.h"
 
 namespace win {
@@ -19,14 +20,13 @@ namespace win {
 // The desktop work area, or the whole screen when the system does not tell it.
 core::AlertRect DesktopWorkArea();
 
-class TDesktopAlert {
+class TDesktopAlert : public ui::TComponent {
   public:
-    // `owner` is the window whose popups these are (they go with it); `make_timer` makes the
-    // animation timers, window-message timers unless given.
-    explicit TDesktopAlert(HWND owner = nullptr, core::AlertTimerFactory make_timer = nullptr);
-    ~TDesktopAlert();
-    TDesktopAlert(const TDesktopAlert&) = delete;
-    TDesktopAlert& operator=(const TDesktopAlert&) = delete;
+    // Freed with `AOwner`; `make_timer` makes the animation timers, window-message timers
+    // unless given.
+    explicit TDesktopAlert(ui::TComponent* AOwner, core::AlertTimerFactory make_timer = nullptr);
+    ~TDesktopAlert() override;
+    std::string ClassName() const override { return "TDesktopAlert"; }
 
     // The stack shared by every alert without one of its own.
     static core::TDesktopAlertStack& GlobalStack();
@@ -44,8 +44,8 @@ class TDesktopAlert {
     void SetHeaderText(const std::string& text);
     void SetMessageText(const std::string& text);
 
-    AlertFont& Font() { return font_; }
-    AlertFont& HeaderFont() { return header_font_; }
+    ui::TFont& Font() { return font_; }
+    ui::TFont& HeaderFont() { return header_font_; }
 
     core::TDesktopAlertOptions Options() const { return options_; }
     void SetOptions(core::TDesktopAlertOptions o) { options_ = core::NormalizeAlertOptions(o); }
@@ -55,8 +55,9 @@ class TDesktopAlert {
     core::TCustomDesktopAlertStyleHandler& StyleOptions() { return *handler_; }
     core::TDesktopAlertStack& AlertStack() { return GlobalStack(); }
 
-    std::function<void(TDesktopAlert*)> OnClose, OnShow, OnMouseEnter, OnMouseLeave;
-    std::function<void(TDesktopAlert*)> OnMessageClick, OnCloseButtonClick;
+    // Sender is the alert.
+    ui::TNotifyEvent OnClose, OnShow, OnMouseEnter, OnMouseLeave;
+    ui::TNotifyEvent OnMessageClick, OnCloseButtonClick;
 
     // Shows the popup and returns at once; timers and window messages do the rest.
     void Execute();
@@ -70,14 +71,13 @@ class TDesktopAlert {
     void ConnectPopup();
     TFormDesktopAlert& EnsurePopup();
 
-    HWND owner_;
     core::AlertTimerFactory make_timer_;
     std::unique_ptr<TFormDesktopAlert> popup_;
     TFormDesktopAlert* released_popup_ = nullptr;
     std::unique_ptr<core::TCustomDesktopAlertStyleHandler> handler_;
     core::TAlertStyle style_ = core::asFade;
-    AlertFont font_;
-    AlertFont header_font_;
+    ui::TFont font_;
+    ui::TFont header_font_;
     core::TDesktopAlertOptions options_ = core::kAllAlertOptions;
     core::TDesktopAlertColors colors_;
     core::TDesktopAlertLocation location_;

@@ -5,27 +5,31 @@
 #include <algorithm>
 
 #include "core/common/errors.h"
-#include "win/widgets/callback_guard.h"
 #include "win/widgets/desktop_alert.h"
 
 namespace win {
 
 const char TFormDesktopAlert::kClassName[] = "TFormDesktopAlert";
 
+void AssignIconFont(ui::TFont& font) {
+    LOGFONTA lf = {};
+    if (!SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0))
+        return;
+    font.SetName(lf.lfFaceName);
+    font.SetHeight(lf.lfHeight);
+    font.SetCharset(lf.lfCharSet);
+    const int pitch = lf.lfPitchAndFamily & 3;
+    font.SetPitch(pitch == FIXED_PITCH      ? ui::fpFixed
+                  : pitch == VARIABLE_PITCH ? ui::fpVariable
+                                            : ui::fpDefault);
+    font.SetStyle(ui::TFontStyles(
+        (lf.lfWeight >= FW_BOLD ? ui::fsBold : 0) | (lf.lfItalic ? ui::fsItalic : 0) |
+        (lf.lfUnderline ? ui::fsUnderline : 0) | (lf.lfStrikeOut ? ui::fsStrikeOut : 0)));
+}
+
 namespace {
 
 constexpr uint32_t kMouseCheckInterval = 200;
-
-void RegisterFormClass(WNDPROC proc) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), TFormDesktopAlert::kClassName, &wc))
-        return;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = TFormDesktopAlert::kClassName;
-    RegisterClassA(&wc);
-}
 
 RECT ToRECT(const core::AlertRect& r) {
     return RECT{r.Left, r.Top, r.Right, r.Bottom};
@@ -46,27 +50,30 @@ class FlagScope {
 }  // namespace
 
 TFormDesktopAlert::TFormDesktopAlert(HWND owner) {
-    RegisterFormClass(&TFormDesktopAlert::Proc);
-    hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, "", WS_POPUP, 0, 0,
-                            core::kDefaultAlertWidth, core::kDefaultAlertHeight, owner, nullptr,
-                            GetModuleHandleA(nullptr), this);
-    if (!hwnd_)
-        throw core::AppError("Error creating window");
+    ui::WindowParams p;
+    p.className = kClassName;
+    p.style = WS_POPUP;
+    p.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    p.width = core::kDefaultAlertWidth;
+    p.height = core::kDefaultAlertHeight;
+    p.parent = owner;
+    CreateWindowHandle(p);
     mouse_check_.SetOnTimer([this] { MouseCheck(); });
-    AlertFont header = AlertFont::IconFont();
-    header.SetStyle(header.Style() | fsBold);
-    SetFonts(AlertFont::IconFont(), header);
+    ui::TFont message, header;
+    AssignIconFont(message);
+    AssignIconFont(header);
+    header.SetStyle(header.Style() | ui::fsBold);
+    glyph_font_.SetName("Marlett");
+    glyph_font_.SetCharset(SYMBOL_CHARSET);
+    glyph_font_.SetSize(7);
+    SetFonts(message, header);
     UpdateLayout();
 }
 
 TFormDesktopAlert::~TFormDesktopAlert() {
     self_owned_ = false;
     mouse_check_.Stop();
-    if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-        hwnd_ = nullptr;
-    }
+    DestroyWindowHandle();
 }
 
 void TFormDesktopAlert::SetHandler(core::TCustomDesktopAlertStyleHandler* handler) {
@@ -90,52 +97,46 @@ void TFormDesktopAlert::SetMessageText(const std::string& text) {
     UpdateLayout();
     Invalidate(old);
     Invalidate(message_rect_);
-    if (hwnd_)
-        UpdateWindow(hwnd_);
+    if (Handle())
+        UpdateWindow(Handle());
 }
 
-void TFormDesktopAlert::SetFonts(const AlertFont& message, const AlertFont& header) {
-    message_font_ = message;
-    header_font_ = header;
-    message_hfont_ = message.Create();
-    message_hover_hfont_ = message.Create(fsUnderline);
-    header_hfont_ = header.Create();
-    AlertFont glyph;
-    glyph.SetName("Marlett");
-    glyph.SetCharset(SYMBOL_CHARSET);
-    glyph.SetSize(7);
-    glyph_hfont_ = glyph.Create();
+void TFormDesktopAlert::SetFonts(const ui::TFont& message, const ui::TFont& header) {
+    message_font_.Assign(message);
+    message_hover_font_.Assign(message);
+    message_hover_font_.SetStyle(message.Style() | ui::fsUnderline);
+    header_font_.Assign(header);
     UpdateLayout();
 }
 
 void TFormDesktopAlert::SetBounds(const core::AlertRect& r) {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    SetWindowPos(hwnd_, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+    SetWindowPos(Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 core::AlertRect TFormDesktopAlert::Bounds() const {
     RECT r = {};
-    if (hwnd_)
-        GetWindowRect(hwnd_, &r);
+    if (Handle())
+        GetWindowRect(Handle(), &r);
     return core::AlertRect{r.left, r.top, r.right, r.bottom};
 }
 
 core::AlertRect TFormDesktopAlert::RectOfClient() const {
     RECT r = {};
-    if (hwnd_)
-        GetClientRect(hwnd_, &r);
+    if (Handle())
+        GetClientRect(Handle(), &r);
     return core::AlertRect{r.left, r.top, r.right, r.bottom};
 }
 
 bool TFormDesktopAlert::Visible() const {
-    return hwnd_ && IsWindowVisible(hwnd_);
+    return Handle() && IsWindowVisible(Handle());
 }
 
 void TFormDesktopAlert::Show() {
     // The opening animation shows the popup again from inside this handling.
-    if (showing_ || !hwnd_ || Visible())
+    if (showing_ || !Handle() || Visible())
         return;
     FlagScope guard(showing_);
     if (OnShow)
@@ -146,7 +147,7 @@ void TFormDesktopAlert::Show() {
     if (handler_)
         handler_->BeginOpening();
     mouse_check_.Start(kMouseCheckInterval);
-    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
@@ -159,8 +160,8 @@ void TFormDesktopAlert::Close() {
     std::function<void()> relay = OnClose;
     if (relay)
         relay();
-    if (hwnd_)
-        ShowWindow(hwnd_, SW_HIDE);
+    if (Handle())
+        ShowWindow(Handle(), SW_HIDE);
     close_hot_ = close_pressed_ = message_hot_ = message_pressed_ = false;
 }
 
@@ -172,20 +173,20 @@ void TFormDesktopAlert::CloseCommand() {
 void TFormDesktopAlert::ReleaseWith(TDesktopAlert* alert) {
     self_owned_ = true;
     pending_alert_ = alert;
-    if (hwnd_)
-        PostMessageA(hwnd_, AlertFreeMessage, reinterpret_cast<WPARAM>(this),
+    if (Handle())
+        PostMessageA(Handle(), AlertFreeMessage, reinterpret_cast<WPARAM>(this),
                      reinterpret_cast<LPARAM>(alert));
 }
 
 void TFormDesktopAlert::DestroyLater() {
     self_owned_ = true;
     pending_alert_ = nullptr;
-    if (hwnd_)
-        PostMessageA(hwnd_, AlertFreeMessage, reinterpret_cast<WPARAM>(this), 0);
+    if (Handle())
+        PostMessageA(Handle(), AlertFreeMessage, reinterpret_cast<WPARAM>(this), 0);
 }
 
 void TFormDesktopAlert::SetAlpha(uint8_t alpha) {
-    if (!hwnd_)
+    if (!Handle())
         return;
     // Looked up at each call: systems without layered windows simply show no fade.
     using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
@@ -195,48 +196,48 @@ void TFormDesktopAlert::SetAlpha(uint8_t alpha) {
                      : nullptr;
     if (!fn)
         return;
-    LONG_PTR ex = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+    LONG_PTR ex = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
     if (!(ex & WS_EX_LAYERED))
-        SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    fn(hwnd_, 0, alpha, LWA_ALPHA);
+        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    fn(Handle(), 0, alpha, LWA_ALPHA);
 }
 
 void TFormDesktopAlert::ResetLook() {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    SetWindowRgn(hwnd_, nullptr, TRUE);
-    if (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_LAYERED)
+    SetWindowRgn(Handle(), nullptr, TRUE);
+    if (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_LAYERED)
         SetAlpha(255);
 }
 
 void TFormDesktopAlert::SetRegionRect(const core::AlertRect& rect) {
-    if (!hwnd_)
+    if (!Handle())
         return;
-    ScopedGdiObj<HRGN> rgn(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
+    ui::ScopedRegion rgn(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
     if (!rgn)
         return;
     // The system owns the region once it is set.
-    if (SetWindowRgn(hwnd_, rgn.get(), TRUE))
+    if (SetWindowRgn(Handle(), rgn.get(), TRUE))
         rgn.release();
 }
 
 void TFormDesktopAlert::MoveAlertTo(int32_t x, int32_t y) {
     const core::AlertRect b = Bounds();
-    if (!hwnd_ || !behavior_.NeedsMove(b.Left, b.Top, x, y))
+    if (!Handle() || !behavior_.NeedsMove(b.Left, b.Top, x, y))
         return;
     FlagScope guard(moving_by_stack_);
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFormDesktopAlert::UpdateLayout() {
-    if (!hwnd_)
+    if (!Handle())
         return;
     const core::AlertRect client = RectOfClient();
-    ScopedGetDC dc(hwnd_);
+    ui::ScopedGetDC dc(Handle());
     // Auto-sized labels measure an empty text as one blank, so they keep a line's height.
     RECT hr = {0, 0, 0, 0};
     {
-        ScopedSelectObject font(dc.get(), header_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), header_font_.Handle());
         std::string measured = header_text_.empty() ? " " : header_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &hr,
                   DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
@@ -252,7 +253,7 @@ void TFormDesktopAlert::UpdateLayout() {
 
     RECT mr = {0, 0, layout_.MessageWidth, 0};
     {
-        ScopedSelectObject font(dc.get(), message_hfont_.get());
+        ui::ScopedSelectObject font(dc.get(), message_font_.Handle());
         std::string measured = message_text_.empty() ? " " : message_text_;
         DrawTextA(dc.get(), measured.c_str(), int(measured.size()), &mr,
                   DT_CALCRECT | DT_WORDBREAK | DT_LEFT);
@@ -281,8 +282,8 @@ void TFormDesktopAlert::MouseCheck() {
 void TFormDesktopAlert::TrackPointer(bool non_client) {
     if (tracking_ && tracking_non_client_ == non_client)
         return;
-    TRACKMOUSEEVENT tme = {sizeof tme, DWORD(TME_LEAVE | (non_client ? TME_NONCLIENT : 0)), hwnd_,
-                           0};
+    TRACKMOUSEEVENT tme = {sizeof tme, DWORD(TME_LEAVE | (non_client ? TME_NONCLIENT : 0)),
+                           Handle(), 0};
     TrackMouseEvent(&tme);
     tracking_ = true;
     tracking_non_client_ = non_client;
@@ -317,36 +318,23 @@ void TFormDesktopAlert::PointerAt(int x, int y) {
 }
 
 void TFormDesktopAlert::Invalidate(const core::AlertRect& r) {
-    if (!hwnd_)
+    if (!Handle())
         return;
     RECT rc = ToRECT(r);
-    InvalidateRect(hwnd_, &rc, FALSE);
-}
-
-LRESULT CALLBACK TFormDesktopAlert::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        reinterpret_cast<TFormDesktopAlert*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<TFormDesktopAlert*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    // Nothing may touch `self` after this call: the deferred free deletes it.
-    return GuardCallback(0, [&] { return self->OnMessage(msg, wp, lp); });
+    InvalidateRect(Handle(), &rc, FALSE);
 }
 
 LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    HWND hwnd = hwnd_;
+    HWND hwnd = Handle();
     switch (msg) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
             const core::AlertRect c = RectOfClient();
-            ScopedMemoryDC mem(dc);
-            ScopedGdiObj<HBITMAP> bmp(CreateCompatibleBitmap(dc, c.Width(), c.Height()));
+            ui::ScopedMemoryDC mem(CreateCompatibleDC(dc));
+            ui::ScopedBitmap bmp(CreateCompatibleBitmap(dc, c.Width(), c.Height()));
             if (mem.get() && bmp) {
-                ScopedSelectObject sel(mem.get(), bmp.get());
+                ui::ScopedSelectObject sel(mem.get(), bmp.get());
                 PaintTo(mem.get());
                 BitBlt(dc, 0, 0, c.Width(), c.Height(), mem.get(), 0, 0, SRCCOPY);
             } else {
@@ -440,25 +428,24 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 pending_alert_ = nullptr;
                 if (alert && lp == reinterpret_cast<LPARAM>(alert))
                     delete alert;
-                DestroyWindow(hwnd);  // deletes this popup in WM_NCDESTROY
+                DestroyWindow(hwnd);  // deletes this popup once the handle is gone
             }
             return 0;
-        case WM_NCDESTROY: {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            mouse_check_.Stop();
-            if (self_owned_) {
-                TDesktopAlert* alert = pending_alert_;
-                pending_alert_ = nullptr;
-                delete alert;
-                delete this;
-            }
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        }
         default:
             break;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefaultProc(msg, wp, lp);
+}
+
+void TFormDesktopAlert::HandleDestroyed() {
+    mouse_check_.Stop();
+    if (!self_owned_)
+        return;
+    // Handed over for freeing: nothing else will free the alert or this popup.
+    TDesktopAlert* alert = pending_alert_;
+    pending_alert_ = nullptr;
+    delete alert;
+    delete this;
 }
 
 }  // namespace win

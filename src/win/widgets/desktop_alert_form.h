@@ -13,17 +13,24 @@
 #include "core/widgets/alert_popup_behavior.h"
 #include "core/widgets/alert_style_handler.h"
 #include "core/widgets/desktop_alert_stack.h"
-#include "win/widgets/alert_font.h"
-#include "win/widgets/window_timer.h"
+#include "win/ui/graphics.h"
+#include "win/ui/handles.h"
+#include "win/ui/window.h"
+#include "win/widgets/alert_timer.h"
 
 namespace win {
 
 class TDesktopAlert;
 
+// Sets `font` to the screen's icon font, the popup's default.
+void AssignIconFont(ui::TFont& font);
+
 // The deferred-free message: the first user message number plus 1001.
 constexpr UINT AlertFreeMessage = WM_USER + 1001;
 
-class TFormDesktopAlert : public core::AlertAnimationTarget, public core::StackedAlert {
+class TFormDesktopAlert : public ui::Window,
+                          public core::AlertAnimationTarget,
+                          public core::StackedAlert {
   public:
     static const char kClassName[];
 
@@ -32,7 +39,6 @@ class TFormDesktopAlert : public core::AlertAnimationTarget, public core::Stacke
     TFormDesktopAlert(const TFormDesktopAlert&) = delete;
     TFormDesktopAlert& operator=(const TFormDesktopAlert&) = delete;
 
-    HWND Handle() const { return hwnd_; }
     core::AlertPopupBehavior& Behavior() { return behavior_; }
     void SetHandler(core::TCustomDesktopAlertStyleHandler* handler);
 
@@ -42,7 +48,7 @@ class TFormDesktopAlert : public core::AlertAnimationTarget, public core::Stacke
     void SetHeaderText(const std::string& text);
     // Repaints the message at once, as a running popup shows its new text straight away.
     void SetMessageText(const std::string& text);
-    void SetFonts(const AlertFont& message, const AlertFont& header);
+    void SetFonts(const ui::TFont& message, const ui::TFont& header);
     void SetBounds(const core::AlertRect& r);
     core::AlertRect Bounds() const;
     core::AlertRect RectOfClient() const;
@@ -95,8 +101,8 @@ class TFormDesktopAlert : public core::AlertAnimationTarget, public core::Stacke
     void MoveAlertTo(int32_t x, int32_t y) override;
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void HandleDestroyed() override;
 
     void UpdateLayout();
     bool CursorInBounds() const;
@@ -109,17 +115,14 @@ class TFormDesktopAlert : public core::AlertAnimationTarget, public core::Stacke
     void PaintCloseButton(HDC dc);
     void PaintLabels(HDC dc);
 
-    HWND hwnd_ = nullptr;
     core::AlertPopupBehavior behavior_;
     core::TCustomDesktopAlertStyleHandler* handler_ = nullptr;
-    WindowTimer mouse_check_;
+    AlertWindowTimer mouse_check_;
     core::AlertColors colors_;
-    AlertFont message_font_ = AlertFont::IconFont();
-    AlertFont header_font_ = AlertFont::IconFont();
-    ScopedGdiObj<HFONT> message_hfont_;
-    ScopedGdiObj<HFONT> message_hover_hfont_;
-    ScopedGdiObj<HFONT> header_hfont_;
-    ScopedGdiObj<HFONT> glyph_hfont_;
+    ui::TFont message_font_;
+    ui::TFont message_hover_font_;
+    ui::TFont header_font_;
+    ui::TFont glyph_font_;
     std::string header_text_;
     std::string message_text_;
     core::AlertLayout layout_;

@@ -32,7 +32,7 @@ void DrawLabel(HDC dc,
                UINT format) {
     if (text.empty() || r.Empty())
         return;
-    ScopedSelectObject sel(dc, font);
+    ui::ScopedSelectObject sel(dc, font);
     SetTextColor(dc, color);
     RECT rc = {r.Left, r.Top, r.Right, r.Bottom};
     DrawTextA(dc, text.c_str(), int(text.size()), &rc, format);
@@ -64,12 +64,12 @@ void TFormDesktopAlert::PaintTo(HDC dc) {
 
 void TFormDesktopAlert::PaintLabels(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
-    DrawLabel(dc, header_hfont_.get(), header_font_.Color(), header_text_, header_rect_,
-              DT_SINGLELINE | DT_LEFT | DT_TOP);
+    DrawLabel(dc, header_font_.Handle(), ui::ColorToRGB(header_font_.Color()), header_text_,
+              header_rect_, DT_SINGLELINE | DT_LEFT | DT_TOP);
     const bool hover = message_hot_ && behavior_.CanClickMessage;
-    DrawLabel(dc, hover ? message_hover_hfont_.get() : message_hfont_.get(),
-              hover ? kMessageHover : message_font_.Color(), message_text_, message_rect_,
-              DT_WORDBREAK | DT_LEFT | DT_TOP);
+    DrawLabel(dc, hover ? message_hover_font_.Handle() : message_font_.Handle(),
+              hover ? kMessageHover : ui::ColorToRGB(message_font_.Color()), message_text_,
+              message_rect_, DT_WORDBREAK | DT_LEFT | DT_TOP);
 }
 
 void TFormDesktopAlert::PaintCloseButton(HDC dc) {
@@ -82,7 +82,7 @@ void TFormDesktopAlert::PaintCloseButton(HDC dc) {
         FillSolid(dc, inner, close_pressed_ ? kButtonPressed : kButtonHot);
     }
     SetBkMode(dc, TRANSPARENT);
-    DrawLabel(dc, glyph_hfont_.get(), GetSysColor(COLOR_BTNTEXT), "r", b,
+    DrawLabel(dc, glyph_font_.Handle(), GetSysColor(COLOR_BTNTEXT), "r", b,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/clock_design.h"
+
 namespace {
 
 using core::AlertRect;
@@ -41,6 +43,16 @@ TEST(AlertPlacement, CustomPlaceIsTakenAsItStands) {
     EXPECT_EQ(core::PlaceDesktopAlert(in), RectOfSize(-40, 5000, 100, 30));
 }
 
+TEST(AlertPlacement, EdgesOfFarAwayPlacesStopAtTheIntegerRange) {
+    auto in = At(core::dapCustom, INT32_MAX, 76);
+    in.Left = 100;
+    in.Top = INT32_MIN;
+    EXPECT_EQ(core::PlaceDesktopAlert(in), (AlertRect{100, INT32_MIN, INT32_MAX, INT32_MIN + 76}));
+    in.Left = INT32_MAX - 10;
+    in.Width = 329;
+    EXPECT_EQ(core::PlaceDesktopAlert(in).Right, INT32_MAX);
+}
+
 TEST(AlertPlacement, CentringTruncatesTowardZero) {
     auto in = At(core::dapDesktopCenter, 101, 51);
     // (1024 - 101) / 2 = 461, (738 - 51) / 2 = 343.
@@ -64,6 +76,15 @@ TEST(AlertPlacement, CentrePositionsUseTheirFormOrTheWorkArea) {
     EXPECT_EQ(core::PlaceDesktopAlert(in), core::CentreOn(owner, 329, 76));
     in.Position = core::dapDesktopCenter;
     EXPECT_EQ(core::PlaceDesktopAlert(in), on_wa) << "the desktop ignores the forms";
+}
+
+TEST(AlertPlacement, StoredAlertRecordValuesPlaceThePopup) {
+    core::AlertRecord rec;
+    rec.SetAlertPosition(core::dapTopRight);
+    auto in = At(core::PositionFromValue(rec.AlertPosition()));
+    EXPECT_EQ(core::PlaceDesktopAlert(in).Left, 1034 - 329);
+    rec.SetAlertPosition(200);
+    EXPECT_EQ(core::PositionFromValue(rec.AlertPosition()), core::dapBottomRight);
 }
 
 TEST(AlertLayout, NoImageDefaultWidth) {

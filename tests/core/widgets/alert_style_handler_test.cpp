@@ -212,6 +212,9 @@ TEST(CenterGrowStyle, HalvesRoundToEven) {
     EXPECT_EQ(core::RoundHalfEven(-2.5), -2);
     EXPECT_EQ(core::RoundHalfEven(-3.5), -4);
     EXPECT_EQ(core::RoundHalfEven(0.49999), 0);
+    // Percentages out of range are held to 0..100 here too.
+    EXPECT_EQ(core::CenterGrowRect(10, 10, std::nan("")), (core::AlertRect{5, 5, 5, 5}));
+    EXPECT_EQ(core::CenterGrowRect(10, 10, 250), (core::AlertRect{0, 0, 10, 10}));
 }
 
 TEST(CenterGrowStyle, GrowthPercentagesAreClamped) {

@@ -146,7 +146,7 @@ TEST_F(DesktopAlertTest, PopupsStackAndCloseTheGap) {
     TDesktopAlert* order[3];
     for (auto*& slot : order) {
         slot = &Make();
-        slot->OnClose = [&](TDesktopAlert*) { ++closed; };
+        slot->OnClose = [&](ui::TObject*) { ++closed; };
         slot->Execute();
     }
     for (int i = 0; i < 3; ++i)
@@ -177,7 +177,7 @@ TEST_F(DesktopAlertTest, FadeSetsTheAlphaOfEveryStep) {
     EXPECT_EQ(seen, (std::vector<int>{0, 25, 51, 76, 102, 127, 153, 178, 204, 255}));
 
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.StyleOptions().BeginClosing();
     seen.clear();
     while (timers_.Log().running) {
@@ -301,12 +301,28 @@ TEST_F(DesktopAlertTest, LayoutOfTheDefaultPopup) {
     EXPECT_GT(message.Height(), 0);
 }
 
+TEST_F(DesktopAlertTest, FontsAreTakenAtExecuteAndSizeTheLabels) {
+    TDesktopAlert& a = Make();
+    EXPECT_TRUE(a.HeaderFont().Style() & ui::fsBold);
+    EXPECT_FALSE(a.Font().Style() & ui::fsBold);
+    a.Execute();
+    const int header = a.Popup()->HeaderRect().Height();
+    const int message = a.Popup()->MessageRect().Height();
+    a.HeaderFont().SetSize(20);
+    a.Font().SetSize(14);
+    EXPECT_EQ(a.Popup()->HeaderRect().Height(), header) << "not before the next Execute";
+    a.Execute();
+    EXPECT_GT(a.Popup()->HeaderRect().Height(), header);
+    EXPECT_GT(a.Popup()->MessageRect().Height(), message);
+    EXPECT_EQ(a.Popup()->MessageRect().Top, a.Popup()->HeaderRect().Bottom);
+}
+
 TEST_F(DesktopAlertTest, AutoFreeReleasesPopupAndAlertAfterClosing) {
     alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr, timers_.Factory()));
     TDesktopAlert* a = alerts_.back().release();
     alerts_.pop_back();
     int closed = 0;
-    a->OnClose = [&](TDesktopAlert*) { ++closed; };
+    a->OnClose = [&](ui::TObject*) { ++closed; };
     a->AutoFree = true;
     a->Execute();
     HWND h = a->Popup()->Handle();
@@ -317,10 +333,49 @@ TEST_F(DesktopAlertTest, AutoFreeReleasesPopupAndAlertAfterClosing) {
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(h); }, 2000));
 }
 
+TEST_F(DesktopAlertTest, AutoFreeLeavesTheOwnersComponents) {
+    ui::TComponent owner(nullptr);
+    auto* a = new TDesktopAlert(&owner, timers_.Factory());
+    a->AutoFree = true;
+    a->StyleOptions().SetDisplayDuration(0);
+    a->Execute();
+    ASSERT_EQ(owner.ComponentCount(), 1);
+    HWND h = a->Popup()->Handle();
+    a->StyleOptions().BeginClosing();
+    while (timers_.Log().running)
+        timers_.Fire();
+    EXPECT_TRUE(PumpUntil([&] { return owner.ComponentCount() == 0 && !IsWindow(h); }, 2000));
+}
+
+TEST_F(DesktopAlertTest, OwnerFreedBeforeTheDeferredFreeArrivesFreesNothingTwice) {
+    auto owner = std::make_unique<ui::TComponent>(nullptr);
+    auto* a = new TDesktopAlert(owner.get(), timers_.Factory());
+    a->AutoFree = true;
+    a->Execute();
+    HWND h = a->Popup()->Handle();
+    ClickClose(h, *a);
+    owner.reset();  // frees the alert while its deferred free is still queued
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(h); }, 2000)) << "the popup still goes";
+}
+
+TEST_F(DesktopAlertTest, OwnerFreesItsShownAlertsWithoutClosingEvents) {
+    int closed = 0;
+    HWND h;
+    {
+        ui::TComponent owner(nullptr);
+        auto* a = new TDesktopAlert(&owner, timers_.Factory());
+        a->OnClose = [&](ui::TObject*) { ++closed; };
+        a->Execute();
+        h = a->Popup()->Handle();
+    }
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(closed, 0);
+}
+
 TEST_F(DesktopAlertTest, FreeingAShownAlertClosesSilently) {
     TDesktopAlert& a = Make();
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.Execute();
     HWND h = PopupOf(a);
     alerts_.clear();
@@ -329,11 +384,11 @@ TEST_F(DesktopAlertTest, FreeingAShownAlertClosesSilently) {
 }
 
 TEST_F(DesktopAlertTest, RealTimersRunTheWholeLifeWithinItsTimes) {
-    alerts_.push_back(std::make_unique<TDesktopAlert>());
+    alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr));
     TDesktopAlert& a = *alerts_.back();
     a.StyleOptions().SetDisplayDuration(300);
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     const DWORD start = GetTickCount();
     a.Execute();
     HWND h = PopupOf(a);
@@ -347,7 +402,7 @@ TEST_F(DesktopAlertTest, RealTimersRunTheWholeLifeWithinItsTimes) {
 }
 
 TEST_F(DesktopAlertTest, ZeroDisplayTimeStaysUntilClosed) {
-    alerts_.push_back(std::make_unique<TDesktopAlert>());
+    alerts_.push_back(std::make_unique<TDesktopAlert>(nullptr));
     TDesktopAlert& a = *alerts_.back();
     a.StyleOptions().SetDisplayDuration(0);
     a.Execute();
@@ -381,7 +436,7 @@ TEST_F(DesktopAlertTest, SwitchingStyleAfterAGrownCloseShowsTheWholePopup) {
 TEST_F(DesktopAlertTest, WithoutCloseOptionTheButtonGoesOnlyWhenTheAlertEndsByItself) {
     TDesktopAlert& a = Make();
     int closed = 0;
-    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.OnClose = [&](ui::TObject*) { ++closed; };
     a.SetOptions(core::OptionBit(core::daoCanMove) | core::OptionBit(core::daoCanMoveAnywhere));
     a.Execute();
     HWND h = PopupOf(a);
