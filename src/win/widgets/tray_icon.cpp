@@ -254,11 +254,11 @@ void TTrayIcon::UnhookApplication() {
     hookedWindow_ = nullptr;
 }
 
-void TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
+bool TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
     if (msg != WM_SYSCOMMAND || (wParam & 0xFFF0) != SC_MINIMIZE)
-        return;
+        return false;
     if (!active_ || !(Visibility & tvAutoHide))
-        return;
+        return false;
     if (!IsIconic(hookedWindow_)) {
         if (Snap)
             host_.HideMainForm();
@@ -266,6 +266,7 @@ void TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
     }
     // Hiding the application window takes its taskbar button away.
     ShowWindow(hookedWindow_, SW_HIDE);
+    return true;
 }
 
 LRESULT CALLBACK TTrayIcon::ApplicationHook(HWND hwnd,
@@ -275,13 +276,19 @@ LRESULT CALLBACK TTrayIcon::ApplicationHook(HWND hwnd,
                                             UINT_PTR id,
                                             DWORD_PTR refData) {
     auto* self = reinterpret_cast<TTrayIcon*>(refData);
+    bool hidden = false;
     try {
-        self->OnApplicationMessage(msg, wParam);
+        hidden = self->OnApplicationMessage(msg, wParam);
     } catch (const std::exception& e) {
         self->host_.ShowError(e);
     }
     // The hook only watches: the application always gets the message too.
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    // An application that hands the minimize command to the default handling has its
+    // (already minimized) window shown again; the button must stay gone.
+    if (hidden && IsWindowVisible(hwnd))
+        ShowWindow(hwnd, SW_HIDE);
+    return result;
 }
 
 }  // namespace win

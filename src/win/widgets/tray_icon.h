@@ -90,7 +90,8 @@ class TTrayIcon {
                                             DWORD_PTR refData);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void HandleNotification(UINT mouseMessage);
-    void OnApplicationMessage(UINT msg, WPARAM wParam);
+    // True when it hid the application window.
+    bool OnApplicationMessage(UINT msg, WPARAM wParam);
 
     void Start();
     void FillData();

@@ -447,6 +447,23 @@ TEST_F(TrayIconTest, MinimizeHookRespectsSnapActiveAndAutoHide) {
     EXPECT_EQ(host.minimizeCalls, 1);
 }
 
+TEST_F(TrayIconTest, TaskbarButtonStaysGoneWhenApplicationPassesMinimizeOn) {
+    // An application window that leaves the command to the default handling, which would
+    // show the minimized window again.
+    HWND plain = CreateWindowExA(
+        0, "STATIC", "Plain app", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,
+        0, 0, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND saved = host.app;
+    host.app = plain;
+    Start(kModernShell);
+    SendMessageA(plain, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(plain));
+    EXPECT_FALSE(IsWindowVisible(plain));
+    tray.reset();
+    host.app = saved;
+    DestroyWindow(plain);
+}
+
 TEST_F(TrayIconTest, HookIsRemovedWithTheIcon) {
     Start(kModernShell);
     tray.reset();
