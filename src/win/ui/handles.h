@@ -100,6 +100,13 @@ class ScopedGetDC {
 public:
     ScopedGetDC() = default;
     explicit ScopedGetDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    // A DC for the whole window, frame included (GetWindowDC); given back the same way.
+    static ScopedGetDC WholeWindow(HWND hwnd) {
+        ScopedGetDC dc;
+        dc.hwnd_ = hwnd;
+        dc.dc_ = ::GetWindowDC(hwnd);
+        return dc;
+    }
     ~ScopedGetDC() { reset(); }
     ScopedGetDC(const ScopedGetDC&) = delete;
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;

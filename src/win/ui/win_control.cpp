@@ -58,6 +58,9 @@ void TWinControl::CreateHandle() {
     WindowParams p;
     CreateParams(p);
     CreateWindowHandle(p);
+    // Later siblings lie above earlier ones, as they were added.
+    if (p.style & WS_CHILD)
+        ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (p.systemClass) ::SendMessageA(Handle(), WM_SETFONT, WPARAM(Font().Handle()), 0);
     for (TControl* c : controls_)
         if (auto* win = dynamic_cast<TWinControl*>(c)) win->HandleNeeded();
