@@ -25,7 +25,7 @@ TClockTray::TClockTray(app::TForm1& form)
 
     trayIcon_ = std::make_unique<TTrayIcon>(shell_, host_);
     trayIcon_->PopupMenu = [&form](int x, int y) { form.PopupMenu1->Popup(x, y); };
-    trayIcon_->OnDblClick = [this](TTrayIcon&, core::TrayButton, unsigned, int, int) {
+    trayIcon_->OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         Run(TrayIcon1DblClick, false);
     };
     trayIcon_->SetActive(true);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/widgets/tray_rules.h"
+#include "win/ui/control.h"
 #include "win/widgets/tray_shell.h"
 
 namespace win {
@@ -34,15 +35,6 @@ enum TTrayVisibilityFlag : unsigned {
     tvAutoHide = 4,
 };
 
-enum TShiftFlag : unsigned {
-    ssShift = 1,
-    ssAlt = 2,
-    ssCtrl = 4,
-    ssLeft = 8,
-    ssRight = 16,
-    ssMiddle = 32,
-};
-
 class TTrayIcon {
   public:
     static constexpr UINT kCallbackMessage = WM_USER + 1;
@@ -50,7 +42,7 @@ class TTrayIcon {
     static constexpr const char* kWindowClass = "TTrayIconWindow";
 
     using DblClickEvent = std::function<
-        void(TTrayIcon& sender, core::TrayButton button, unsigned shift, int x, int y)>;
+        void(TTrayIcon& sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y)>;
     // Opens the popup menu at a screen point and returns when it has closed.
     using PopupEvent = std::function<void(int x, int y)>;
 

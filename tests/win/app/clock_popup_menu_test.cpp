@@ -103,7 +103,7 @@ TEST_F(ClockWiringTest, HideItemAndTrayDoubleClickToggleTheWindow) {
     NullShell shell;
     ApplicationTrayHost host(*ui::Application);
     TTrayIcon tray(shell, host);
-    tray.OnDblClick = [this](TTrayIcon&, core::TrayButton, unsigned, int, int) {
+    tray.OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         TrayIcon1DblClick(clock);
     };
     tray.SetActive(true);
@@ -137,7 +137,7 @@ TEST_F(ClockWiringTest, ErrorInAMenuCommandGoesToTheErrorBox) {
     ApplicationTrayHost host(*ui::Application);
     TTrayIcon tray(shell, host);
     clock.alarmFilePath = folder + "missing\\Alarm.sav";
-    tray.OnDblClick = [this](TTrayIcon&, core::TrayButton, unsigned, int, int) {
+    tray.OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         Item("muAutoRun").Click();
     };
     SendMessageA(tray.Handle(), TTrayIcon::kCallbackMessage, 1, WM_LBUTTONDBLCLK);

@@ -48,9 +48,9 @@ TEST(SystemTrayShellTest, IconAppearsTakesClicksAndLeaves) {
     QuietHost host;
     auto tray = std::make_unique<TTrayIcon>(shell, host);
     int popups = 0;
-    std::vector<core::TrayButton> dblClicks;
+    std::vector<ui::TMouseButton> dblClicks;
     tray->PopupMenu = [&](int, int) { ++popups; };
-    tray->OnDblClick = [&](TTrayIcon&, core::TrayButton b, unsigned, int, int) {
+    tray->OnDblClick = [&](TTrayIcon&, ui::TMouseButton b, ui::TShiftState, int, int) {
         dblClicks.push_back(b);
     };
     tray->SetHint("Test Clock");
@@ -65,7 +65,7 @@ TEST(SystemTrayShellTest, IconAppearsTakesClicksAndLeaves) {
     PostMessageA(icon, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return !dblClicks.empty(); }));
     ASSERT_EQ(dblClicks.size(), 1u);
-    EXPECT_EQ(dblClicks[0], core::TrayButton::mbLeft);
+    EXPECT_EQ(dblClicks[0], ui::mbLeft);
     EXPECT_EQ(popups, 0);
 
     PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));

@@ -130,8 +130,8 @@ class TrayIconTest : public ::testing::Test {
             // The hidden window must own the foreground while the menu runs.
             foregroundDuringPopup = GetForegroundWindow();
         };
-        tray->OnDblClick = [this](TTrayIcon& sender, core::TrayButton button, unsigned, int x,
-                                  int y) {
+        tray->OnDblClick = [this](TTrayIcon& sender, ui::TMouseButton button, ui::TShiftState,
+                                  int x, int y) {
             EXPECT_EQ(&sender, tray.get());
             dblClicks.push_back(button);
             dblClickPoints.push_back({x, y});
@@ -159,7 +159,7 @@ class TrayIconTest : public ::testing::Test {
     std::unique_ptr<RecordingShell> shell;
     std::unique_ptr<TTrayIcon> tray;
     std::vector<POINT> popups;
-    std::vector<core::TrayButton> dblClicks;
+    std::vector<ui::TMouseButton> dblClicks;
     std::vector<POINT> dblClickPoints;
     HWND foregroundDuringPopup = nullptr;
 };
@@ -381,9 +381,9 @@ TEST_F(TrayIconTest, DoubleClickWithEachButtonReportsButtonAndPointer) {
     Notify(WM_RBUTTONDBLCLK);
     Notify(WM_MBUTTONDBLCLK);
     ASSERT_EQ(dblClicks.size(), 3u);
-    EXPECT_EQ(dblClicks[0], core::TrayButton::mbLeft);
-    EXPECT_EQ(dblClicks[1], core::TrayButton::mbRight);
-    EXPECT_EQ(dblClicks[2], core::TrayButton::mbMiddle);
+    EXPECT_EQ(dblClicks[0], ui::mbLeft);
+    EXPECT_EQ(dblClicks[1], ui::mbRight);
+    EXPECT_EQ(dblClicks[2], ui::mbMiddle);
     EXPECT_EQ(dblClickPoints[2].x, 123);
     EXPECT_EQ(dblClickPoints[2].y, 45);
     EXPECT_TRUE(popups.empty());
@@ -391,7 +391,7 @@ TEST_F(TrayIconTest, DoubleClickWithEachButtonReportsButtonAndPointer) {
 
 TEST_F(TrayIconTest, HandlerErrorGoesToErrorBoxAndIconKeepsWorking) {
     Start(kModernShell);
-    tray->OnDblClick = [](TTrayIcon&, core::TrayButton, unsigned, int, int) {
+    tray->OnDblClick = [](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         throw std::runtime_error("Stream write error");
     };
     Notify(WM_LBUTTONDBLCLK);
