@@ -43,6 +43,10 @@ wine_cmd() {
     if [ "$(wine_flavour)" = win32 ]; then echo wine; else echo /usr/lib/wine/wine64; fi
 }
 
+wineserver_cmd() {
+    if [ "$(wine_flavour)" = win32 ]; then echo wineserver; else echo /usr/lib/wine/wineserver64; fi
+}
+
 XVFB_PID=""
 start_xvfb() {
     local n
@@ -79,10 +83,11 @@ setup_wine() {
         log "creating Wine prefix $WINEPREFIX"
         $(wine_cmd) wineboot -i >/dev/null 2>&1 || true
     fi
-    # Keep the server alive between test processes.
-    wineserver -p >/dev/null 2>&1 || true
+    # Keep the server alive between test processes. Started here, detached from our output:
+    # a server started by the first test would hold the test runner's pipe open.
+    $(wineserver_cmd) -p </dev/null >/dev/null 2>&1 || true
 }
 
 stop_wine() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+    [ -n "${WINEPREFIX:-}" ] && $(wineserver_cmd) -k >/dev/null 2>&1 || true
 }

@@ -1,0 +1,29 @@
+#pragma once
+// skinpack's commands. Each command file registers its commands at start-up, so a new
+// command is a new file:
+//   static const bool registered = RegisterCommand({"name", "ARGS", "what it does", 1, Run});
+#include <string>
+#include <vector>
+
+namespace skinpack {
+
+// Bad input or a failed step; main prints the text and exits with status 2.
+struct CommandError {
+    std::string text;
+};
+
+struct Command {
+    const char* name;
+    const char* arguments;  // for the usage text, e.g. "DIR OUTPUT"
+    const char* summary;
+    size_t argumentCount;
+    // Gets the arguments after the command name; returns the exit status. May throw
+    // CommandError or core::AppError.
+    int (*run)(const std::vector<std::string>& args);
+};
+
+bool RegisterCommand(const Command& command);
+// Registered commands, sorted by name.
+std::vector<Command> Commands();
+
+}  // namespace skinpack
