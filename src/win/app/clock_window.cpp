@@ -97,6 +97,8 @@ TForm1::TForm1(ui::TComponent* AOwner)
 }
 
 TForm1::~TForm1() {
+    DoDestroy();          // FormDestroy needs the store and the sound path
+    DestroyComponents();  // their handlers point into this object
     if (Form1 == this) Form1 = nullptr;
 }
 

@@ -8,33 +8,55 @@
 
 namespace app {
 
-ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left, int top) {
-    std::vector<core::RegionRect> rects = core::BitmapRegionRects(bitmap, key, left, top);
-    std::vector<uint8_t> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+namespace {
+
+// One region from a run of rectangles. Kept to one band at a time: some systems add the
+// rectangles of ExtCreateRegion one by one, which grows with the square of their number.
+ui::ScopedRegion RegionOf(const core::RegionRect* rects, size_t count) {
+    std::vector<uint8_t> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     data->rdh.dwSize = sizeof(RGNDATAHEADER);
     data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(rects.size());
-    data->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-    RECT bounds{0, 0, 0, 0};
+    data->rdh.nCount = static_cast<DWORD>(count);
+    data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
     auto* out = reinterpret_cast<RECT*>(data->Buffer);
-    for (size_t i = 0; i < rects.size(); ++i) {
-        const core::RegionRect& r = rects[i];
-        out[i] = RECT{r.left, r.top, r.right, r.bottom};
-        if (i == 0) {
-            bounds = out[i];
-        } else {
-            bounds.left = std::min(bounds.left, out[i].left);
-            bounds.top = std::min(bounds.top, out[i].top);
-            bounds.right = std::max(bounds.right, out[i].right);
-            bounds.bottom = std::max(bounds.bottom, out[i].bottom);
-        }
+    RECT bounds{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom};
+    for (size_t i = 0; i < count; ++i) {
+        out[i] = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+        bounds.left = std::min(bounds.left, out[i].left);
+        bounds.top = std::min(bounds.top, out[i].top);
+        bounds.right = std::max(bounds.right, out[i].right);
+        bounds.bottom = std::max(bounds.bottom, out[i].bottom);
     }
     data->rdh.rcBound = bounds;
-    ui::ScopedRegion region(
-        ::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+    ui::ScopedRegion region(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
     if (!region) throw std::runtime_error("Out of system resources");
     return region;
+}
+
+}  // namespace
+
+ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left, int top) {
+    std::vector<core::RegionRect> rects = core::BitmapRegionRects(bitmap, key, left, top);
+    if (rects.empty()) return ui::ScopedRegion(::CreateRectRgn(0, 0, 0, 0));
+    std::vector<ui::ScopedRegion> parts;
+    for (size_t begin = 0; begin < rects.size();) {
+        size_t end = begin + 1;
+        while (end < rects.size() && rects[end].top == rects[begin].top) ++end;
+        parts.push_back(RegionOf(&rects[begin], end - begin));
+        begin = end;
+    }
+    // Pairwise merging keeps every union small: n log n work instead of n squared.
+    while (parts.size() > 1) {
+        std::vector<ui::ScopedRegion> merged;
+        for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+            ::CombineRgn(parts[i].get(), parts[i].get(), parts[i + 1].get(), RGN_OR);
+            merged.push_back(std::move(parts[i]));
+        }
+        if (parts.size() % 2) merged.push_back(std::move(parts.back()));
+        parts = std::move(merged);
+    }
+    return std::move(parts.front());
 }
 
 ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, int left, int top,
@@ -44,14 +66,14 @@ ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap, uint32_t key, in
     ui::ScopedGetDC windowDC = ui::ScopedGetDC::WholeWindow(window);
     HDC wdc = windowDC.get();
     if (!wdc) throw std::runtime_error("Out of system resources");
-    ui::ScopedMemoryDC memory(::CreateCompatibleDC(wdc));
-    ui::ScopedSelectObject select(memory.get(), picture.Handle());
+    // The picture sits in its own memory DC already (a bitmap can be in one DC at a time).
+    HDC memory = picture.Canvas().Handle();
     ::BeginPath(wdc);
     for (int x = 0; x < bitmap.width; ++x) {
         bool open = false;
         int sx = 0, sy = 0;
         for (int y = 0; y < bitmap.height; ++y) {
-            COLORREF p = ::GetPixel(memory.get(), x, y);
+            COLORREF p = ::GetPixel(memory, x, y);
             if (p != key && !open) {
                 open = true;
                 sx = left + x;

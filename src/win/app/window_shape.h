@@ -11,7 +11,7 @@
 
 namespace app {
 
-// The fast way: the rectangles computed by the core, handed to ExtCreateRegion at once.
+// The fast way: the rectangles computed by the core, one region per band, merged pairwise.
 ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left, int top);
 
 // The per-column path way: one figure per run of shape pixels in each column, built as a path

@@ -32,10 +32,16 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TForm::~TForm() {
-    if (OnDestroy) Guarded([this] { OnDestroy(this); });
+    DoDestroy();
     if (Application && Application->MainForm() == this) Application->ClearMainForm();
     DestroyComponents();
     DestroyWindowHandle();
+}
+
+void TForm::DoDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    if (OnDestroy) Guarded([this] { OnDestroy(this); });
 }
 
 void TForm::DoCreate() {

@@ -29,6 +29,9 @@ public:
     // Runs OnCreate once. An error in it is shown in the error box and creation carries on;
     // a request to end the program (TApplication::Halt) passes through.
     void DoCreate();
+    // Runs OnDestroy once. A form class whose handlers use its own members calls this first in
+    // its destructor, while those members still live.
+    void DoDestroy();
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle v);
@@ -92,6 +95,7 @@ private:
     TPosition position_ = poDesigned;
     bool positioned_ = false;
     bool created_ = false;
+    bool destroyed_ = false;
     bool modal_ = false;
     TModalResult modalResult_ = mrNone;
 };

@@ -203,6 +203,29 @@ TEST(CloseTest, CloseActionsHideOrFreeTheForm) {
     EXPECT_TRUE(keepForm.Visible());
 }
 
+struct NotedForm : TForm {
+    explicit NotedForm(TComponent* owner, std::vector<std::string>* log) : TForm(owner), log_(log) {
+        OnDestroy = [this](TObject*) { log_->push_back("destroy:" + note_); };
+        new TImage(this);
+    }
+    ~NotedForm() override {
+        DoDestroy();  // the handler reads note_, which dies before ~TForm runs
+        log_->push_back("members gone");
+    }
+    std::vector<std::string>* log_;
+    std::string note_ = "whole";
+};
+
+TEST(CloseTest, OnDestroyRunsOnceWhileTheDerivedFormIsWhole) {
+    std::vector<std::string> log;
+    auto* owner = new TComponent(nullptr);
+    new NotedForm(owner, &log);
+    delete owner;  // forms go with their owner
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "destroy:whole");
+    EXPECT_EQ(log[1], "members gone");
+}
+
 TEST(MenuTest, AutoCheckTogglesBeforeOnClickAndSeparatorsAreNotCommands) {
     TPopupMenu menu(nullptr);
     auto* tip = new TMenuItem(&menu);
