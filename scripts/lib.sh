@@ -82,6 +82,10 @@ setup_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         log "creating Wine prefix $WINEPREFIX"
         $(wine_cmd) wineboot -i >/dev/null 2>&1 || true
+        # No window manager runs on our displays: Wine's own frames are drawn at once, and hiding
+        # a framed window no longer waits for a manager that never answers.
+        $(wine_cmd) reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            </dev/null >/dev/null 2>&1 || true
     fi
     # Wine's own stand-ins for "Marlett" and "MS Sans Serif" (the alert's close glyph, dialogs).
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
