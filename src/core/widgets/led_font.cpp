@@ -95,12 +95,7 @@ LedCellPolygons CellPolygons(int32_t x32, int32_t y32, int32_t W32, int32_t H32,
 }
 
 LedUpdate LEDFontNumModel::SetWordWidth(int32_t v) {
-    LedUpdate u;
-    if (v == WordWidth_ || !(int64_t(v) > 2 * int64_t(Thick_)))
-        return u;
-    WordWidth_ = v;
-    u.changed = u.invalidate = true;
-    return u;
+    return Store(WordWidth_, v, int64_t(v) > 2 * int64_t(Thick_));
 }
 
 LedUpdate LEDFontNumModel::SetWordHeight(int32_t v) {
@@ -116,15 +111,8 @@ LedUpdate LEDFontNumModel::SetWordHeight(int32_t v) {
 }
 
 LedUpdate LEDFontNumModel::SetThick(int32_t v) {
-    LedUpdate u;
-    if (v == Thick_)
-        return u;
     const int64_t t = v;
-    if (!(2 * t < WordWidth_ && 4 * t - 1 < WordHeight_ && WordHeight_ % 2 != 0))
-        return u;
-    Thick_ = v;
-    u.changed = u.invalidate = true;
-    return u;
+    return Store(Thick_, v, 2 * t < WordWidth_ && 4 * t - 1 < WordHeight_ && WordHeight_ % 2 != 0);
 }
 
 LedUpdate LEDFontNumModel::SetText(const std::string& s) {

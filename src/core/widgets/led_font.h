@@ -103,14 +103,19 @@ class LEDFontNumModel {
     LedDrawing DrawDigits() const;
 
   private:
+    // Stores an accepted, different value and asks for a repaint; anything else does nothing.
     template <typename T>
-    static LedUpdate Plain(T& field, T v) {
+    static LedUpdate Store(T& field, T v, bool accepted) {
         LedUpdate u;
-        if (field == v)
+        if (field == v || !accepted)
             return u;
         field = v;
         u.changed = u.invalidate = true;
         return u;
+    }
+    template <typename T>
+    static LedUpdate Plain(T& field, T v) {
+        return Store(field, v, true);
     }
     // The auto-size rule: a new size when `compareWidth` differs from the current width.
     std::optional<LedSize> AutoSizeAgainst(int64_t compareWidth) const;

@@ -35,7 +35,7 @@ RunResult RunTool(const std::string& args) {
 }
 
 class ClockDesignTool : public testsupport::ScratchFolderTest {
-protected:
+  protected:
     std::string Q(const std::string& name) const { return "'" + Path(name) + "'"; }
 };
 

@@ -1,0 +1,58 @@
+#include "core/app/bitmap_region.h"
+
+#include <utility>
+
+namespace core {
+
+namespace {
+
+using Runs = std::vector<std::pair<int32_t, int32_t>>;  // [begin, end) columns
+
+void RowRuns(const Bitmap& bmp, int32_t y, uint32_t key, Runs& runs) {
+    runs.clear();
+    const uint32_t* row = &bmp.pixels[size_t(y) * size_t(bmp.width)];
+    int32_t x = 0;
+    while (x < bmp.width) {
+        while (x < bmp.width && row[x] == key)
+            ++x;
+        if (x == bmp.width)
+            break;
+        int32_t start = x;
+        while (x < bmp.width && row[x] != key)
+            ++x;
+        runs.emplace_back(start, x);
+    }
+}
+
+}  // namespace
+
+std::vector<RegionRect> BitmapRegionRects(const Bitmap& bmp,
+                                          uint32_t key,
+                                          int32_t left,
+                                          int32_t top) {
+    std::vector<RegionRect> out;
+    if (bmp.Empty() || bmp.pixels.size() != size_t(bmp.width) * size_t(bmp.height))
+        return out;
+    Runs band, row;
+    int32_t bandTop = 0;
+    auto flush = [&](int32_t bandBottom) {
+        for (const auto& r : band)
+            out.push_back(
+                RegionRect{left + r.first, top + bandTop, left + r.second, top + bandBottom});
+    };
+    // Column runs close at the top edge of the last row, so that row never belongs to the shape.
+    const int32_t rows = bmp.height - 1;
+    for (int32_t y = 0; y < rows; ++y) {
+        RowRuns(bmp, y, key, row);
+        if (y > 0 && row == band)
+            continue;
+        flush(y);
+        std::swap(band, row);
+        bandTop = y;
+    }
+    if (rows > 0)
+        flush(rows);
+    return out;
+}
+
+}  // namespace core
