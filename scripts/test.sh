@@ -20,11 +20,11 @@ for fuzzer in "$BUILD"/fuzz/bin/*_fuzz; do
     name="$(basename "$fuzzer")"
     corpus="$BUILD/fuzz/corpus/$name"
     mkdir -p "$corpus"
-    seeds="$ROOT/tests/fuzz/seeds/${name%_fuzz}"
-    seed_args=()
-    [ -d "$seeds" ] && seed_args=("$seeds")
+    starting="$ROOT/tests/fuzz/corpus/${name%_fuzz}"
+    start_args=()
+    [ -d "$starting" ] && start_args=("$starting")
     if "$fuzzer" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=2048 -timeout=10 \
-        -print_final_stats=0 "$corpus" "${seed_args[@]}" >"$BUILD/fuzz/$name.log" 2>&1; then
+        -print_final_stats=0 "$corpus" "${start_args[@]}" >"$BUILD/fuzz/$name.log" 2>&1; then
         log "fuzz $name: ok"
     else
         log "fuzz $name: FAILED (see $BUILD/fuzz/$name.log)"

@@ -18,7 +18,7 @@ struct BoxCall {
 };
 
 class RecordingMessageBox : public ui::MessageBoxSeam {
-public:
+  public:
     RecordingMessageBox() { previous_ = ui::SetMessageBoxes(this); }
     ~RecordingMessageBox() override { ui::SetMessageBoxes(previous_); }
     int Show(HWND owner, const char* text, const char* caption, UINT type) override {
@@ -28,7 +28,7 @@ public:
     std::vector<BoxCall> calls;
     int answer = IDOK;
 
-private:
+  private:
     ui::MessageBoxSeam* previous_;
 };
 
@@ -37,7 +37,8 @@ template <typename Pred>
 bool PumpUntil(Pred done, DWORD ms) {
     DWORD start = ::GetTickCount();
     while (!done()) {
-        if (::GetTickCount() - start > ms) return false;
+        if (::GetTickCount() - start > ms)
+            return false;
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&msg);

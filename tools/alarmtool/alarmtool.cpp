@@ -72,7 +72,7 @@ core::TAlarmDB LoadStore(const std::string& path) {
     } catch (const core::FileError& e) {
         throw UsageError{e.what()};
     }
-    if (!db.HasMagic())
+    if (db.ForeignFile())
         throw UsageError{"\"" + path + "\" is not an alarm file"};
     return db;
 }
@@ -269,11 +269,14 @@ int Next(const std::vector<std::string>& args) {
         throw UsageError{"bad --count \"" + c->second + "\""};
     const core::TAlarmDB db = LoadStore(args[1]);
     const double start = core::ComposeDateTime(date, core::EncodeTime(hour, minute, 0, 0));
-    for (const core::TAlarmFiring& f : core::NextFirings(db, start, count)) {
+    // Streamed: a large count over a full store would not fit in memory as one list.
+    unsigned long printed = 0;
+    core::ForEachFiring(db, start, 10, [&](const core::TAlarmFiring& f) {
         std::printf("%s %s %u %s\n", core::FormatIsoDate(f.when).c_str(),
                     core::FormatHourMinute(f.when).c_str(), unsigned(f.index),
                     OneLine(db.GetAlarm(f.index).Title()).c_str());
-    }
+        return ++printed < count;
+    });
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // unpacks a design file, and stamps a player executable with the name of its design.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "core/app/design_ini.h"
@@ -44,7 +45,13 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (cmd == "unpack" && argc == 4) {
-        core::UnpackDesign(ReadDesignFile(argv[2]), argv[3], BaseName(argv[2]));
+        core::ClockDesign design = ReadDesignFile(argv[2]);
+        std::error_code ec;
+        std::filesystem::create_directories(argv[3], ec);
+        if (ec)
+            throw core::AppError(std::string("cannot create folder ") + argv[3] + ": " +
+                                 ec.message());
+        core::UnpackDesign(design, argv[3], BaseName(argv[2]));
         return 0;
     }
     if (cmd == "stamp" && argc == 5) {

@@ -1,8 +1,10 @@
 // skinart OUTDIR: draws the default skin's pictures (flat light greys and blues) as .bmp files.
 // The definition that uses them is assets/skin/Default.ini.
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "canvas.h"
@@ -46,8 +48,7 @@ const FrameStyle kInactive = {RGBColour(222, 226, 232), RGBColour(206, 212, 220)
 Bitmap WindowFrame(const FrameStyle& s) {
     Bitmap b(kFrameW, kFrameH, kFace);
     const Rect all{0, 0, kFrameW, kFrameH};
-    core::GradientFill(b, Rect{0, 0, kFrameW, kCaption}, s.captionTop, s.captionBottom, true,
-                       all);
+    core::GradientFill(b, Rect{0, 0, kFrameW, kCaption}, s.captionTop, s.captionBottom, true, all);
     core::FillRect(b, Rect{0, kCaption, kSide, kFrameH}, s.side);
     core::FillRect(b, Rect{kFrameW - kSide, kCaption, kFrameW, kFrameH}, s.side);
     core::FillRect(b, Rect{0, kFrameH - kBottom, kFrameW, kFrameH}, s.side);
@@ -61,8 +62,10 @@ Bitmap WindowFrame(const FrameStyle& s) {
     for (int y = 0; y < kFrameH; ++y)
         for (int x = 0; x < kFrameW; ++x) {
             const Zone z = RoundZone(all, y < kFrameH / 2 ? 6 : 3, x, y);
-            if (z == Zone::Outside) b.Set(x, y, kMagenta);
-            if (z == Zone::Edge) b.Set(x, y, s.outline);
+            if (z == Zone::Outside)
+                b.Set(x, y, kMagenta);
+            if (z == Zone::Edge)
+                b.Set(x, y, s.outline);
         }
     return b;
 }
@@ -88,7 +91,8 @@ Bitmap Stacked(const std::vector<Bitmap>& frames) {
 // Caption button glyphs, 10 x 10, drawn into a button at (ox, oy).
 enum class Glyph { Close, Maximise, Restore, Minimise };
 
-void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c) {
+// `ground` fills the inside of the front window of the restore glyph.
+void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c, uint32_t ground) {
     switch (g) {
         case Glyph::Close:
             for (int i = 0; i < 9; ++i) {
@@ -104,7 +108,7 @@ void DrawGlyph(Bitmap& b, Glyph g, int ox, int oy, uint32_t c) {
             break;
         case Glyph::Restore:
             RoundRect(b, Rect{ox + 3, oy, ox + 10, oy + 6}, 0, kKeep, c);
-            RoundRect(b, Rect{ox, oy + 3, ox + 7, oy + 10}, 0, kMagenta, c);
+            RoundRect(b, Rect{ox, oy + 3, ox + 7, oy + 10}, 0, ground, c);
             break;
         case Glyph::Minimise:
             HLine(b, ox + 1, ox + 9, oy + 7, c);
@@ -124,8 +128,9 @@ Bitmap CaptionButton(Glyph g, bool danger) {
     const uint32_t glyphs[4] = {core::kWhite, core::kWhite, core::kWhite, RGBColour(110, 118, 130)};
     for (int f = 0; f < 4; ++f) {
         Bitmap b(kCapBtnW, kCapBtnH, kMagenta);
-        if (fills[f] != kMagenta) RoundRect(b, Rect{0, 0, kCapBtnW, kCapBtnH}, 3, fills[f], fills[f]);
-        DrawGlyph(b, g, (kCapBtnW - 10) / 2, (kCapBtnH - 10) / 2, glyphs[f]);
+        if (fills[f] != kMagenta)
+            RoundRect(b, Rect{0, 0, kCapBtnW, kCapBtnH}, 3, fills[f], fills[f]);
+        DrawGlyph(b, g, (kCapBtnW - 10) / 2, (kCapBtnH - 10) / 2, glyphs[f], fills[f]);
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -146,8 +151,10 @@ Bitmap PushButton() {
         Bitmap b(32, 24);
         RoundRect(b, Rect{0, 0, 32, 24}, 3, looks[f].fill, looks[f].border, kMagenta);
         // A faint light band along the top keeps the flat face from looking dull.
-        if (f != 1 && f != 2) HLine(b, 3, 29, 1, core::kWhite);
-        if (f == 4) RoundRect(b, Rect{1, 1, 31, 23}, 2, kKeep, RGBColour(176, 204, 238));
+        if (f != 1 && f != 2)
+            HLine(b, 3, 29, 1, core::kWhite);
+        if (f == 4)
+            RoundRect(b, Rect{1, 1, 31, 23}, 2, kKeep, RGBColour(176, 204, 238));
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -187,12 +194,8 @@ Bitmap ExtraImages() {
     std::vector<Bitmap> frames;
     for (int f = 0; f < 5; ++f) {
         Bitmap b(9, 9, kMagenta);
-        for (int row = 0; row < 4; ++row) {
-            Pixel(b, 1 + row, 3 + row, colours[f]);
-            Pixel(b, 2 + row, 3 + row, colours[f]);
-            Pixel(b, 7 - row, 3 + row, colours[f]);
-            Pixel(b, 6 - row, 3 + row, colours[f]);
-        }
+        for (int row = 0; row < 4; ++row)
+            HLine(b, 1 + row, 8 - row, 3 + row, colours[f]);
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -204,9 +207,11 @@ Bitmap MenuItem() {
     std::vector<Bitmap> frames;
     for (int f = 0; f < 5; ++f) {
         Bitmap b(20, 20, kMagenta);
-        if (f == 1) HLine(b, 2, 18, 15, kLineLight);
-        if (f == 3) RoundRect(b, Rect{0, 0, 20, 20}, 3, RGBColour(216, 230, 248),
-                              RGBColour(140, 176, 226), kMagenta);
+        if (f == 1)
+            HLine(b, 2, 18, 15, kLineLight);
+        if (f == 3)
+            RoundRect(b, Rect{0, 0, 20, 20}, 3, RGBColour(216, 230, 248), RGBColour(140, 176, 226),
+                      kMagenta);
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -226,8 +231,10 @@ Bitmap Tabs() {
     for (int f = 0; f < 5; ++f) {
         Bitmap b(24, 22, kMagenta);
         RoundRect(b, Rect{0, 0, 24, 26}, 4, fills[f], f == 2 ? kLineLight : kLine, kMagenta);
-        if (f == 1 || f == 4) HLine(b, 1, 23, 0, kAccentSoft);
-        if (f != 1 && f != 4) HLine(b, 0, 24, 21, kLine);
+        if (f == 1 || f == 4)
+            HLine(b, 1, 23, 0, kAccentSoft);
+        if (f != 1 && f != 4)
+            HLine(b, 0, 24, 21, kLine);
         frames.push_back(b);
     }
     return SideBySide(frames);
@@ -254,7 +261,8 @@ Bitmap ScrollbarParts() {
     for (int dir = 0; dir < 4; ++dir)
         for (int s = 0; s < 4; ++s) {
             Bitmap b(16, 16, RGBColour(236, 238, 242));
-            if (s == 1 || s == 2) RoundRect(b, Rect{1, 1, 15, 15}, 2, fills[s], kLineLight);
+            if (s == 1 || s == 2)
+                RoundRect(b, Rect{1, 1, 15, 15}, 2, fills[s], kLineLight);
             Arrow(b, dir, glyphs[s]);
             frames.push_back(b);
         }
@@ -319,9 +327,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
     try {
         const Bitmap active = WindowFrame(kActive), inactive = WindowFrame(kInactive);
-        auto cut = [&](const Rect& r) { return std::vector<Bitmap>{core::Crop(active, r), core::Crop(inactive, r)}; };
+        auto cut = [&](const Rect& r) {
+            return std::vector<Bitmap>{core::Crop(active, r), core::Crop(inactive, r)};
+        };
         Save(dir, "left.bmp", SideBySide(cut(Rect{0, 0, kSide, kFrameH})));
         Save(dir, "right.bmp", SideBySide(cut(Rect{kFrameW - kSide, 0, kFrameW, kFrameH})));
         Save(dir, "top.bmp", Stacked(cut(Rect{kSide, 0, kFrameW - kSide, kCaption})));
@@ -340,7 +352,8 @@ int main(int argc, char** argv) {
         Save(dir, "menubar.bmp", MenuBar());
         Save(dir, "groupbox.bmp", Panel(16, 16, 4, kMagenta, kLine));
         Save(dir, "groupboxedge.bmp",
-             SideBySide({Panel(16, 16, 4, kMagenta, kLine), Panel(16, 16, 4, kMagenta, kLineLight)}));
+             SideBySide(
+                 {Panel(16, 16, 4, kMagenta, kLine), Panel(16, 16, 4, kMagenta, kLineLight)}));
         Save(dir, "tabs.bmp", Tabs());
         Save(dir, "tabborder.bmp", Panel(16, 16, 0, core::kWhite, kLine));
         Save(dir, "tabpane.bmp", Panel(16, 16, 2, core::kWhite, kLine));

@@ -3,8 +3,9 @@
 // menu) with the core's software compositor. SKIN is a skin file or a folder holding the
 // definition (.ini) and its pictures.
 #include <cstdio>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
+#include <system_error>
 
 #include "core/common/bitmap.h"
 #include "core/common/errors.h"
@@ -13,28 +14,26 @@
 #include "core/skin/skin_data.h"
 #include "core/skin/skin_draw.h"
 
-#include <dirent.h>
-
 namespace {
 
 using core::Bitmap;
 using core::Rect;
 
 bool IsFolder(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
 }
 
 void LoadFolder(core::TSkinData& skin, const std::string& dir) {
     std::string iniName;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            const std::string n = e->d_name;
-            if (n.size() > 4 && core::LowerAscii(n.substr(n.size() - 4)) == ".ini") iniName = n;
-        }
-        closedir(d);
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
+        const std::string n = e.path().filename().string();
+        if (n.size() > 4 && core::LowerAscii(n.substr(n.size() - 4)) == ".ini")
+            iniName = n;
     }
-    if (iniName.empty()) throw core::AppError("no .ini file in " + dir);
+    if (iniName.empty())
+        throw core::AppError("no .ini file in " + dir);
     core::TQuickIni ini;
     ini.Load(core::ReadWholeFile(dir + "/" + iniName));
     const core::TSkinData::EntryFetcher fetch = [&](const std::string& name) {
@@ -45,7 +44,12 @@ void LoadFolder(core::TSkinData& skin, const std::string& dir) {
 }
 
 // A skinned window of the given size at (x, y): borders, caption and caption buttons.
-void DrawWindow(Bitmap& canvas, const core::TSkinData& skin, int x, int y, int w, int h,
+void DrawWindow(Bitmap& canvas,
+                const core::TSkinData& skin,
+                int x,
+                int y,
+                int w,
+                int h,
                 bool active) {
     const auto& left = skin.Border(0);
     const auto& right = skin.Border(1);
@@ -67,17 +71,19 @@ void DrawWindow(Bitmap& canvas, const core::TSkinData& skin, int x, int y, int w
     border(bottom, Rect{x + lw, y + h - bh, x + w - rw, y + h}, true);
     border(top, Rect{x + lw, y, x + w - rw, y + ch}, true);
     for (const auto& b : skin.CaptionButtons()) {
-        if (b->Picture.Empty() || b->Align == 100) continue;
-        if (b->Visibility == 1) continue;  // shown only while maximised
+        if (b->Picture.Empty() || b->Align == 100)
+            continue;
+        if (b->Visibility == 1)
+            continue;  // shown only while maximised
         const int bw = b->Picture.width / std::max(1, b->FrameCount);
         const int bx = b->Align == 1 ? x + w - b->XCoord : x + b->XCoord;
         const int frame = active || b->FrameCount < 4 ? 1 : 4;
-        core::DrawPieces(canvas, b->Picture,
-                         core::FramePieces(core::FrameRect(b->Picture, b->FrameCount, frame),
-                                           Rect{bx, y + b->YCoord, bx + bw,
-                                                y + b->YCoord + b->Picture.height},
-                                           true),
-                         true);
+        core::DrawPieces(
+            canvas, b->Picture,
+            core::FramePieces(core::FrameRect(b->Picture, b->FrameCount, frame),
+                              Rect{bx, y + b->YCoord, bx + bw, y + b->YCoord + b->Picture.height},
+                              true),
+            true);
     }
 }
 
@@ -95,7 +101,8 @@ int main(int argc, char** argv) {
         } else {
             skin.SetSkinFileBytes(core::ReadWholeFile(argv[1]));
             skin.LoadSkinFromStream();
-            if (skin.NoSkin()) throw core::AppError("not a readable skin file");
+            if (skin.NoSkin())
+                throw core::AppError("not a readable skin file");
         }
         Bitmap canvas(560, 330, core::RGBColour(90, 98, 112));
         DrawWindow(canvas, skin, 16, 16, 300, 150, true);
@@ -118,7 +125,8 @@ int main(int argc, char** argv) {
         // A menu: background, a selected item and a separator.
         const Rect menu{340, 16, 520, 150};
         core::FillRect(canvas, menu, core::ResolveColour(skin.Colour(core::kSkinMenu)));
-        if (const auto* bg = skin.Find("MenuBackground")) core::DrawSkinObject(canvas, menu, *bg, 1);
+        if (const auto* bg = skin.Find("MenuBackground"))
+            core::DrawSkinObject(canvas, menu, *bg, 1);
         if (const auto* item = skin.Find("MenuItem")) {
             core::DrawSkinObject(canvas, Rect{343, 43, 517, 63}, *item, 4);
             const Rect sep = core::FrameRect(item->Picture, item->FrameCount, 2);
@@ -135,11 +143,9 @@ int main(int argc, char** argv) {
         if (const auto* arrow = skin.Find("ComboxArrow"))
             for (int f = 1; f <= arrow->FrameCount; ++f)
                 core::DrawPieces(canvas, arrow->Picture,
-                                 core::FramePieces(core::FrameRect(arrow->Picture,
-                                                                   arrow->FrameCount, f),
-                                                   Rect{340 + (f - 1) * 24, 240,
-                                                        357 + (f - 1) * 24, 257},
-                                                   false),
+                                 core::FramePieces(
+                                     core::FrameRect(arrow->Picture, arrow->FrameCount, f),
+                                     Rect{340 + (f - 1) * 24, 240, 357 + (f - 1) * 24, 257}, false),
                                  false);
         const core::Bytes out = core::EncodeBmp24(canvas);
         core::WriteWholeFile(argv[2], out.data(), out.size());

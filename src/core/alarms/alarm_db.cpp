@@ -49,21 +49,19 @@ void TAlarmDB::LoadFromFile(const std::string& path) {
 }
 
 void TAlarmDB::LoadFromBytes(const uint8_t* data, size_t size) {
-    // The header is read before anything is checked, so even a short or foreign file leaves
-    // its bytes in it; what follows then depends on the magic.
-    const size_t headerBytes = std::min(size, kHeaderSize);
-    if (headerBytes > 0)
-        std::memcpy(header_.data(), data, headerBytes);
-    if (headerBytes < kHeaderSize) {
-        records_.clear();
-        SetCount(0);
+    // A short or foreign file leaves the defaults, not its own header bytes: alarms added
+    // afterwards must be saved under our magic, or the next start would not find them.
+    foreign_ = false;
+    if (size < kHeaderSize) {
+        InitDefaults();
         throw StreamReadError();
     }
-    if (!HasMagic()) {
-        records_.clear();
-        SetCount(0);
+    if (std::memcmp(data, kMagic, sizeof kMagic) != 0) {
+        InitDefaults();
+        foreign_ = true;
         return;
     }
+    std::memcpy(header_.data(), data, kHeaderSize);
     const size_t wanted = size_t(Count()) * TAlarmRecord::kSize;
     const size_t available = std::min(wanted, size - kHeaderSize);
     // Records the file does not hold in full stay zero-filled, and zero records never fall due.

@@ -64,12 +64,16 @@ class TAlarmDB {
 
     // True when the first four header bytes are the magic letters and a zero byte.
     bool HasMagic() const;
+    // True when the last load met a file that is not an alarm store (a foreign magic); the
+    // store then holds the defaults.
+    bool ForeignFile() const { return foreign_; }
     const std::array<uint8_t, kHeaderSize>& Header() const { return header_; }
 
     // The records as one block of Count * 352 bytes, in store order.
     const uint8_t* RecordData() const { return records_.data(); }
 
   private:
+    bool foreign_ = false;
     void SetCount(size_t count);
     void CheckIndex(unsigned index) const;
 

@@ -130,11 +130,13 @@ int64_t YearsLater(int64_t minute, int years) {
 
 }  // namespace
 
-std::vector<TAlarmFiring> NextFirings(const TAlarmDB& db, TDateTime from, size_t count, int years) {
-    std::vector<TAlarmFiring> firings;
+void ForEachFiring(const TAlarmDB& db,
+                   TDateTime from,
+                   int years,
+                   const std::function<bool(const TAlarmFiring&)>& take) {
     const int64_t start = MinuteStamp(from);
-    if (start < 0 || count == 0 || years <= 0)
-        return firings;
+    if (start < 0 || years <= 0)
+        return;
     const int64_t end = YearsLater(start, years);
     const int64_t lastDay = (end - 1) / kMinutesPerDay;
 
@@ -166,14 +168,24 @@ std::vector<TAlarmFiring> NextFirings(const TAlarmDB& db, TDateTime from, size_t
             schedule(uint16_t(i), start);
     }
 
-    while (!queue.empty() && firings.size() < count) {
+    while (!queue.empty()) {
         const TPending next = queue.top();
         queue.pop();
         const TDateTime when = MinuteStampToDateTime(next.minute);
-        if (IsAlarmDue(db.GetAlarm(next.index), when))
-            firings.push_back({when, next.index});
+        if (IsAlarmDue(db.GetAlarm(next.index), when) && !take({when, next.index}))
+            return;
         schedule(next.index, next.minute + 1);
     }
+}
+
+std::vector<TAlarmFiring> NextFirings(const TAlarmDB& db, TDateTime from, size_t count, int years) {
+    std::vector<TAlarmFiring> firings;
+    if (count == 0)
+        return firings;
+    ForEachFiring(db, from, years, [&](const TAlarmFiring& f) {
+        firings.push_back(f);
+        return firings.size() < count;
+    });
     return firings;
 }
 

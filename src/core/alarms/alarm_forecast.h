@@ -3,6 +3,7 @@
 // alarm's type rather than minute by minute, and each confirmed by IsAlarmDue.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/common/date_time.h"
@@ -15,6 +16,14 @@ struct TAlarmFiring {
     TDateTime when;  // second 0 of the minute
     uint16_t index;  // store index
 };
+
+// Hands the firings in the minutes from that of `from` up to, not including, the same minute
+// `years` years later (or the calendar's end) to `take`, in time order, ties in store order,
+// until `take` returns false.
+void ForEachFiring(const TAlarmDB& db,
+                   TDateTime from,
+                   int years,
+                   const std::function<bool(const TAlarmFiring&)>& take);
 
 // The first `count` firings in the minutes from that of `from` up to, not including, the same
 // minute `years` years later (or the calendar's end), in time order, ties in store order.

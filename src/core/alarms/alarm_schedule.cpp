@@ -30,13 +30,10 @@ bool IsAlarmDue(const TAlarmRecord& alarm, TDateTime now) {
         return false;
     if (type == atEveryDay)
         return true;
-    DateParts today;
-    if (!DecodeParts(now, today))
-        return false;
     if (type == atEveryWeek)
         return DayOfWeek(now) == int(alarm.WeekDay()) + 1;
-    DateParts date;
-    if (!DecodeParts(alarm.AlarmDate(), date))
+    DateParts today, date;
+    if (!DecodeParts(now, today) || !DecodeParts(alarm.AlarmDate(), date))
         return false;
     switch (type) {
         case atOnce:

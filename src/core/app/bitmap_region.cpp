@@ -1,5 +1,6 @@
 #include "core/app/bitmap_region.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace core {
@@ -52,6 +53,39 @@ std::vector<RegionRect> BitmapRegionRects(const Bitmap& bmp,
     }
     if (rows > 0)
         flush(rows);
+    return out;
+}
+
+RegionRect RegionBounds(const std::vector<RegionRect>& rects) {
+    if (rects.empty())
+        return RegionRect{};
+    RegionRect b = rects.front();
+    for (const auto& r : rects) {
+        b.left = std::min(b.left, r.left);
+        b.top = std::min(b.top, r.top);
+        b.right = std::max(b.right, r.right);
+        b.bottom = std::max(b.bottom, r.bottom);
+    }
+    return b;
+}
+
+Bytes RegionData(const std::vector<RegionRect>& rects) {
+    constexpr size_t kHeader = 32, kRect = 16;
+    constexpr uint32_t kRdhRectangles = 1;
+    Bytes out(kHeader + kRect * rects.size(), 0);
+    auto putRect = [&](size_t at, const RegionRect& r) {
+        PutI32(&out[at], r.left);
+        PutI32(&out[at + 4], r.top);
+        PutI32(&out[at + 8], r.right);
+        PutI32(&out[at + 12], r.bottom);
+    };
+    PutU32(&out[0], uint32_t(kHeader));
+    PutU32(&out[4], kRdhRectangles);
+    PutU32(&out[8], uint32_t(rects.size()));
+    PutU32(&out[12], uint32_t(kRect * rects.size()));
+    putRect(16, RegionBounds(rects));
+    for (size_t i = 0; i < rects.size(); ++i)
+        putRect(kHeader + kRect * i, rects[i]);
     return out;
 }
 

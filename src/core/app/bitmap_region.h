@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/bitmap.h"
+#include "core/common/bytes.h"
 
 namespace core {
 
@@ -23,5 +24,12 @@ std::vector<RegionRect> BitmapRegionRects(const Bitmap& bitmap,
                                           uint32_t key,
                                           int32_t left,
                                           int32_t top);
+
+// The smallest rectangle holding all of `rects` (all zero when there are none).
+RegionRect RegionBounds(const std::vector<RegionRect>& rects);
+
+// `rects` as a Win32 RGNDATA block for ExtCreateRegion: the 32-byte header (size 32, type
+// RDH_RECTANGLES, count, rectangle bytes, bounds) followed by the rectangles, little-endian.
+Bytes RegionData(const std::vector<RegionRect>& rects);
 
 }  // namespace core

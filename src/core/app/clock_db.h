@@ -58,6 +58,10 @@ class TClockDB {
     AlertRecord Alert;
 
   private:
+    // The reading steps, over memory or over the file itself.
+    template <typename Reader>
+    void ReadFrom(Reader& in);
+
     Bytes face_;
     Bytes sound_;
 };

@@ -264,6 +264,11 @@ std::string StyleText(uint8_t style) {
     return out;
 }
 
+// Stream sizes are stored in 32 bits.
+bool FitsU32(uint64_t v) {
+    return v <= 0xFFFFFFFFull;
+}
+
 bool IsAbsolutePath(const std::string& p) {
     return (!p.empty() && (p[0] == '/' || p[0] == '\\')) || (p.size() > 1 && p[1] == ':');
 }
@@ -276,7 +281,9 @@ class IniReader {
     }
 
     ClockDesign Parse(const std::string& text) {
-        std::istringstream in(text);
+        // Editors such as Notepad may start the file with a UTF-8 byte order mark.
+        const bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+        std::istringstream in(bom ? text.substr(3) : text);
         std::string raw;
         while (std::getline(in, raw)) {
             ++line_;
@@ -378,6 +385,13 @@ class IniReader {
                         return;
                     }
                 }
+                int64_t n;
+                if (!ParseInteger(value, n)) {
+                    std::string names;
+                    for (size_t i = 0; i < f.nameCount; ++i)
+                        names += (i ? ", " : "") + std::string(f.names[i]);
+                    FailKey(key, "\"" + value + "\" is neither a number nor one of " + names);
+                }
                 base[f.offset] = uint8_t(Number(key, value, 0, 255));
                 break;
             }
@@ -434,7 +448,7 @@ class IniReader {
         } catch (const AppError& e) {
             FailKey(key, e.what());
         }
-        if (data.size() > 0xFFFFFFFFull)
+        if (!FitsU32(data.size()))
             FailKey(key, "file larger than 4 GB");
         if (key == "Face") {
             design_.Face = std::move(data);

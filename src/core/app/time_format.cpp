@@ -30,6 +30,35 @@ std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
     return settings.markerBeforeTime ? marker + " " + text : text + " " + marker;
 }
 
+namespace {
+
+// Whole decimal text, else 0.
+int NumberOr0(const std::string& text) {
+    if (text.empty() || text.size() > 6)
+        return 0;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
+TimeFormatSettings TimeFormatFromLocale(const LocaleTimeValues& values) {
+    TimeFormatSettings settings;
+    settings.twelveHour = NumberOr0(values.iTime) == 0;
+    settings.leadingZero = NumberOr0(values.iTLZero) != 0;
+    // An empty separator would run the digits together.
+    settings.separator = values.sTime.empty() ? ":" : values.sTime;
+    settings.amSymbol = values.s1159;
+    settings.pmSymbol = values.s2359;
+    settings.markerBeforeTime = NumberOr0(values.iTimeMarkPosn) != 0;
+    return settings;
+}
+
 TimeFormatSettings ParseTimeFormatPicture(const std::string& picture,
                                           const std::string& amSymbol,
                                           const std::string& pmSymbol) {

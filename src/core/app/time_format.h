@@ -20,6 +20,14 @@ struct TimeFormatSettings {
 // "9:05:00", "09:05:00", "9:05:00 PM", "PM 9:05:00" ... Only the time of day of `time` counts.
 std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings);
 
+// The values of the locale as Windows hands them out, as texts (LOCALE_ITIME, LOCALE_ITLZERO,
+// LOCALE_STIME, LOCALE_S1159, LOCALE_S2359, LOCALE_ITIMEMARKPOSN). A number that does not read
+// counts as 0, so a missing LOCALE_ITIME gives a 12-hour clock as the framework does.
+struct LocaleTimeValues {
+    std::string iTime, iTLZero, sTime, s1159, s2359, iTimeMarkPosn;
+};
+TimeFormatSettings TimeFormatFromLocale(const LocaleTimeValues& values);
+
 // Settings from a Windows time format picture such as "h:mm:ss tt", "HH:mm:ss" or
 // "tt h:mm:ss": "H"/"HH" 24-hour, "h"/"hh" 12-hour, doubled letters a leading zero, the text
 // between hours and minutes the separator (quotes removed; ":" when there is none), a "t"

@@ -7,7 +7,9 @@ namespace core {
 
 namespace {
 
-int ClampChannel(long v) { return int(std::min(255L, std::max(0L, v))); }
+int ClampChannel(long v) {
+    return int(std::min(255L, std::max(0L, v)));
+}
 
 struct RampEntry {
     int length = -1;
@@ -35,7 +37,8 @@ int SaturationFigure(TSkinColor c) {
     const uint32_t v = ResolveColour(c);
     const int r = int(RedOf(v)), g = int(GreenOf(v)), b = int(BlueOf(v));
     const int hi = std::max({r, g, b}), lo = std::min({r, g, b});
-    if (hi <= 159) return 200;
+    if (hi <= 159)
+        return 200;
     return int(std::lround(double(hi - lo) / hi * 255.0));
 }
 
@@ -44,7 +47,8 @@ const std::vector<uint32_t>& GradientRamp(int length, uint32_t c1, uint32_t c2) 
     static int next = 0;
     length = std::max(0, length);
     for (RampEntry& e : cache)
-        if (e.length == length && e.c1 == c1 && e.c2 == c2) return e.colours;
+        if (e.length == length && e.c1 == c1 && e.c2 == c2)
+            return e.colours;
     RampEntry& e = cache[next];
     next = (next + 1) % kRampCacheSize;
     e.length = length;
@@ -65,16 +69,21 @@ const std::vector<uint32_t>& GradientRamp(int length, uint32_t c1, uint32_t c2) 
 Rect Intersect(const Rect& a, const Rect& b) {
     Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
            std::min(a.bottom, b.bottom)};
-    if (r.Empty()) return Rect{};
+    if (r.Empty())
+        return Rect{};
     return r;
 }
 
-void GradientFill(Bitmap& bmp, const Rect& r, uint32_t c1, uint32_t c2, bool vertical,
+void GradientFill(Bitmap& bmp,
+                  const Rect& r,
+                  uint32_t c1,
+                  uint32_t c2,
+                  bool vertical,
                   const Rect& clip) {
     const Rect visible = Intersect(Intersect(r, clip), Rect{0, 0, bmp.width, bmp.height});
-    if (visible.Empty()) return;
-    const std::vector<uint32_t>& ramp =
-        GradientRamp(vertical ? r.Height() : r.Width(), c1, c2);
+    if (visible.Empty())
+        return;
+    const std::vector<uint32_t>& ramp = GradientRamp(vertical ? r.Height() : r.Width(), c1, c2);
     for (int y = visible.top; y < visible.bottom; ++y)
         for (int x = visible.left; x < visible.right; ++x)
             bmp.Set(x, y, ramp[size_t(vertical ? y - r.top : x - r.left)]);
@@ -83,12 +92,14 @@ void GradientFill(Bitmap& bmp, const Rect& r, uint32_t c1, uint32_t c2, bool ver
 void FillRect(Bitmap& bmp, const Rect& r, uint32_t colour) {
     const Rect v = Intersect(r, Rect{0, 0, bmp.width, bmp.height});
     for (int y = v.top; y < v.bottom; ++y)
-        for (int x = v.left; x < v.right; ++x) bmp.Set(x, y, colour);
+        for (int x = v.left; x < v.right; ++x)
+            bmp.Set(x, y, colour);
 }
 
 void ReplaceMagenta(Bitmap& bmp, uint32_t colour) {
     for (uint32_t& p : bmp.pixels)
-        if ((p & 0xFFFFFF) == kMagenta) p = colour & 0xFFFFFF;
+        if ((p & 0xFFFFFF) == kMagenta)
+            p = colour & 0xFFFFFF;
 }
 
 void MakeGrey(Bitmap& bmp) {
@@ -101,14 +112,16 @@ void MakeGrey(Bitmap& bmp) {
 Bitmap Mirrored(const Bitmap& bmp) {
     Bitmap out(bmp.width, bmp.height);
     for (int y = 0; y < bmp.height; ++y)
-        for (int x = 0; x < bmp.width; ++x) out.Set(bmp.width - 1 - x, y, bmp.At(x, y));
+        for (int x = 0; x < bmp.width; ++x)
+            out.Set(bmp.width - 1 - x, y, bmp.At(x, y));
     return out;
 }
 
 Bitmap Flipped(const Bitmap& bmp) {
     Bitmap out(bmp.width, bmp.height);
     for (int y = 0; y < bmp.height; ++y)
-        for (int x = 0; x < bmp.width; ++x) out.Set(x, bmp.height - 1 - y, bmp.At(x, y));
+        for (int x = 0; x < bmp.width; ++x)
+            out.Set(x, bmp.height - 1 - y, bmp.At(x, y));
     return out;
 }
 
@@ -125,11 +138,13 @@ Bitmap Rotated(const Bitmap& bmp, bool clockwise) {
 }
 
 Bitmap Crop(const Bitmap& bmp, const Rect& r) {
-    if (r.Empty()) return Bitmap();
+    if (r.Empty())
+        return Bitmap();
     Bitmap out(r.Width(), r.Height());
     const Rect v = Intersect(r, Rect{0, 0, bmp.width, bmp.height});
     for (int y = v.top; y < v.bottom; ++y)
-        for (int x = v.left; x < v.right; ++x) out.Set(x - r.left, y - r.top, bmp.At(x, y));
+        for (int x = v.left; x < v.right; ++x)
+            out.Set(x - r.left, y - r.top, bmp.At(x, y));
     return out;
 }
 

@@ -33,7 +33,11 @@ Rect Intersect(const Rect& a, const Rect& b);
 
 // Fills `r` with lines from c1 to c2: top to bottom when `vertical`, else left to right. Only
 // the part inside `clip` (and the bitmap) is touched; the ramp still spans the whole of `r`.
-void GradientFill(Bitmap& bmp, const Rect& r, uint32_t c1, uint32_t c2, bool vertical,
+void GradientFill(Bitmap& bmp,
+                  const Rect& r,
+                  uint32_t c1,
+                  uint32_t c2,
+                  bool vertical,
                   const Rect& clip);
 void FillRect(Bitmap& bmp, const Rect& r, uint32_t colour);
 

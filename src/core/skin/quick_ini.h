@@ -13,12 +13,13 @@
 namespace core {
 
 class TQuickIni {
-public:
+  public:
     // Replaces the content with the text in [data, data + size); the text ends at the first NUL.
     void Load(const uint8_t* data, size_t size);
     void Load(const Bytes& bytes) { Load(bytes.data(), bytes.size()); }
 
-    std::string ReadString(const std::string& section, const std::string& key,
+    std::string ReadString(const std::string& section,
+                           const std::string& key,
                            const std::string& def) const;
     // Decimal, or hexadecimal written "$1F" or "0x1F"; anything else gives `def`.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t def) const;
@@ -29,7 +30,7 @@ public:
     // Header line (trimmed, with brackets) and its index in Lines().
     const std::vector<std::pair<std::string, size_t>>& Sections() const { return sections_; }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::vector<std::pair<std::string, size_t>> sections_;
 };

@@ -15,17 +15,21 @@ uint32_t ParseSkinColour(const std::string& text) {
             number = number * 10 + uint32_t(c - '0');  // wraps; only the low 8 bits are kept
             inNumber = true;
         } else if (inNumber) {
-            if (taken < 3) parts[taken] = number;
+            if (taken < 3)
+                parts[taken] = number;
             ++taken;
             number = 0;
             inNumber = false;
         }
     }
-    if (inNumber && taken == 2) parts[2] = number;
+    if (inNumber && taken == 2)
+        parts[2] = number;
     return RGBColour(parts[0], parts[1], parts[2]);
 }
 
-TSkinData::TSkinData(SkinEnvironment env) : env_(std::move(env)) { Clear(); }
+TSkinData::TSkinData(SkinEnvironment env) : env_(std::move(env)) {
+    Clear();
+}
 
 TSkinData::~TSkinData() = default;
 
@@ -52,10 +56,13 @@ void TSkinData::LoadSkinBitmap(Bitmap& bmp, const std::string& fileName) const {
     const size_t cut = fileName.find_last_of("\\/:");
     const std::string name = cut == std::string::npos ? fileName : fileName.substr(cut + 1);
     const size_t dot = name.rfind('.');
-    if (name.empty() || dot == std::string::npos || name.substr(dot) != ".bmp") return;
-    if (fetch_ == nullptr || !*fetch_) return;
+    if (name.empty() || dot == std::string::npos || name.substr(dot) != ".bmp")
+        return;
+    if (fetch_ == nullptr || !*fetch_)
+        return;
     const Bytes entry = (*fetch_)(name);
-    if (entry.empty()) return;
+    if (entry.empty())
+        return;
     try {
         bmp = DecodeBmp(entry);
     } catch (const AppError&) {
@@ -67,7 +74,8 @@ void TSkinData::LoadSkinBitmap(Bitmap& bmp, const std::string& fileName) const {
 const TDataSkinObject* TSkinData::Find(const std::string& name) const {
     const std::string wanted = LowerAscii(name);
     for (const auto& o : objects_)
-        if (LowerAscii(o->Name) == wanted) return o.get();
+        if (LowerAscii(o->Name) == wanted)
+            return o.get();
     return nullptr;
 }
 

@@ -56,7 +56,7 @@ struct SkinEnvironment {
 uint32_t ParseSkinColour(const std::string& text);
 
 class TSkinData {
-public:
+  public:
     using EntryFetcher = std::function<Bytes(const std::string& name)>;
 
     explicit TSkinData(SkinEnvironment env = SkinEnvironment());
@@ -117,7 +117,7 @@ public:
 
     static constexpr const char* kBorderNames[4] = {"Left", "Right", "Top", "Bottom"};
 
-private:
+  private:
     void Clear();
     void ReadBorders(const TQuickIni& ini);
     void ReadColours(const TQuickIni& ini, const std::vector<std::string>& sections);

@@ -11,28 +11,36 @@ namespace core {
 size_t TSkinData::ReadSkinProperty(const uint8_t* data, size_t size) {
     Bytes skinFile;
     const size_t taken = ReadSkinStreamValue(data, size, skinFile);
-    if (skinFile.empty()) return taken;
+    if (skinFile.empty())
+        return taken;
     skinMemory_ = std::move(skinFile);
-    if (!Designing) LoadSkinFromStream();
+    if (!Designing)
+        LoadSkinFromStream();
     return taken;
 }
 
-Bytes TSkinData::WriteSkinProperty() const { return WriteSkinStreamValue(skinMemory_); }
+Bytes TSkinData::WriteSkinProperty() const {
+    return WriteSkinStreamValue(skinMemory_);
+}
 
 void TSkinData::SetSkinFile(const std::string& name) {
     skinFile_ = name;
     if (Designing) {
-        if (!name.empty()) skinMemory_.clear();
+        if (!name.empty())
+            skinMemory_.clear();
         return;
     }
-    if (name.empty() || !FileExists(name)) return;
+    if (name.empty() || !FileExists(name))
+        return;
     skinMemory_ = ReadWholeFile(name);
     LoadSkinFromStream();
-    if (OnSkinLoaded) OnSkinLoaded();
+    if (OnSkinLoaded)
+        OnSkinLoaded();
 }
 
 void TSkinData::LoadSkinFromStream() {
-    if (Designing) return;
+    if (Designing)
+        return;
     noSkin_ = true;
     TSkinReader reader(env_.showMessage);
     bool opened = false;
@@ -42,7 +50,8 @@ void TSkinData::LoadSkinFromStream() {
         // A skin file that cannot be decoded is treated like a refused archive.
         opened = false;
     }
-    if (!opened) return;
+    if (!opened)
+        return;
     Bytes text;
     std::string found;
     reader.FindEntry(".ini", text, found);

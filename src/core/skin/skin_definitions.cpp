@@ -85,7 +85,9 @@ constexpr ObjectRow kObjectTable[] = {
 constexpr int kComboCellWidth = 50, kComboCellHeight = 21;
 constexpr int kComboArrowSide = 17;
 
-TSkinColor ReadColour(const TQuickIni& ini, const std::string& section, const std::string& key,
+TSkinColor ReadColour(const TQuickIni& ini,
+                      const std::string& section,
+                      const std::string& key,
                       TSkinColor def) {
     const std::string text = ini.ReadString(section, key, "");
     return text.empty() ? def : TSkinColor(ParseSkinColour(text));
@@ -99,7 +101,9 @@ void ReadMargins(const TQuickIni& ini, const std::string& s, TDataSkinObject& o)
     o.Trans = ini.ReadInteger(s, "Trans", 0);
 }
 
-void ReadTextColours(const TQuickIni& ini, const std::string& s, TSkinColor buttonText,
+void ReadTextColours(const TQuickIni& ini,
+                     const std::string& s,
+                     TSkinColor buttonText,
                      TDataSkinObject& o) {
     o.NormalColour = ini.ReadInteger(s, "NormalColour", -1);
     o.MouseOverColour = ini.ReadInteger(s, "MouseOverColour", -1);
@@ -114,13 +118,16 @@ Rect ObjectFrame(const TDataSkinObject& obj, int frame, int count) {
     return FrameRect(obj.Picture, count, frame);
 }
 
-void NineGrid(Bitmap& target, const Rect& dst, const TDataSkinObject& obj, const Rect& src,
-              bool tile, bool transparent) {
+void NineGrid(Bitmap& target,
+              const Rect& dst,
+              const TDataSkinObject& obj,
+              const Rect& src,
+              bool tile,
+              bool transparent) {
     DrawPieces(target, obj.Picture,
-               NineGridPieces(src, dst,
-                              Margins{obj.LeftWidth, obj.TopHeight, obj.RightWidth,
-                                      obj.BottomHeight},
-                              tile),
+               NineGridPieces(
+                   src, dst,
+                   Margins{obj.LeftWidth, obj.TopHeight, obj.RightWidth, obj.BottomHeight}, tile),
                transparent);
 }
 
@@ -180,16 +187,15 @@ void TSkinData::ReadColours(const TQuickIni& ini, const std::vector<std::string>
     for (const std::string& s : sections) {
         const std::string upper = UpperAscii(s);
         if (upper.compare(0, 6, "COLOUR") == 0 && upper != "COLOURS")
-            sectionColours_.emplace_back(s,
-                                         ReadColour(ini, s, "color", SystemColour(kColorWindowText)));
+            sectionColours_.emplace_back(
+                s, ReadColour(ini, s, "color", SystemColour(kColorWindowText)));
     }
     for (int i = 0; i < 10; ++i)
         customColours_[size_t(i)] =
             ReadColour(ini, "Customcolors", "Color" + std::to_string(i), TSkinColor(kWhite));
 }
 
-void TSkinData::ReadCaptionButtons(const TQuickIni& ini,
-                                   const std::vector<std::string>& sections) {
+void TSkinData::ReadCaptionButtons(const TQuickIni& ini, const std::vector<std::string>& sections) {
     for (const std::string& section : sections) {
         const std::string s = UpperAscii(section);
         if (s == "BUTTONS" || s == "BUTTON.RADIO" || s == "BUTTON.CHECKBOX" || s == "BUTTON" ||
@@ -213,9 +219,11 @@ void TSkinData::ReadCaptionButtons(const TQuickIni& ini,
             if (!b->Picture.Empty()) {
                 const double ratio = double(b->Picture.width) / double(b->Picture.height);
                 b->FrameCount = ratio <= 3.8 ? 3 : 6;
-                if (b->Action < 0) b->FrameCount = 6;
+                if (b->Action < 0)
+                    b->FrameCount = 6;
             }
-            if (b->Action == 3 || b->Action == 11) b->Picture = Bitmap();
+            if (b->Action == 3 || b->Action == 11)
+                b->Picture = Bitmap();
         }
         captionButtons_.push_back(std::move(b));
     }
@@ -244,7 +252,8 @@ void TSkinData::ReadButtons(const TQuickIni& ini) {
     TDataSkinButton& b = *button_;
     ReadMargins(ini, s, b);
     b.Tile = ini.ReadInteger(s, "Tile", 0);
-    if (b.Tile > 1) b.Tile = 0;
+    if (b.Tile > 1)
+        b.Tile = 0;
     LoadSkinBitmap(b.Picture, ini.ReadString(s, "Bitmap", ""));
     LoadSkinBitmap(b.CheckPicture, ini.ReadString(s, "CheckButton", ""));
     LoadSkinBitmap(b.RadioPicture, ini.ReadString(s, "RadioButton", ""));
@@ -272,7 +281,8 @@ void TSkinData::ReadTitle(const TQuickIni& ini) {
         const int32_t r = ini.ReadInteger(kPersonality, prefix + "R", -1);
         const int32_t g = ini.ReadInteger(kPersonality, prefix + "G", -1);
         const int32_t b = ini.ReadInteger(kPersonality, prefix + "B", -1);
-        if (r >= 0 && g >= 0 && b >= 0) out = TSkinColor(RGBColour(r, g, b));
+        if (r >= 0 && g >= 0 && b >= 0)
+            out = TSkinColor(RGBColour(r, g, b));
     };
     rgb("ActiveText", t.ActiveTextColour);
     rgb("InActiveText", t.InactiveTextColour);
@@ -287,7 +297,8 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
         switch (row.reader) {
             case Reader::MenuBar: {
                 const std::string image = ini.ReadString(kPersonality, "menuBar", "");
-                if (image.empty()) continue;
+                if (image.empty())
+                    continue;
                 obj = std::make_unique<TDataSkinObject>(s);
                 LoadSkinBitmap(obj->Picture, image);
                 obj->Tile = std::min(1, ini.ReadInteger(kPersonality, "TileMenu", 1));
@@ -297,7 +308,8 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
             }
             case Reader::BitmapKey: {
                 const std::string image = ini.ReadString(s, "Bitmap", "");
-                if (image.empty()) continue;
+                if (image.empty())
+                    continue;
                 obj = std::make_unique<TDataSkinObject>(s);
                 LoadSkinBitmap(obj->Picture, image);
                 obj->Style = ini.ReadInteger(s, "Style", 0);
@@ -309,15 +321,18 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
                 const std::string image = ini.ReadString(s, "Image", "");
                 if (image.empty() && row.reader == Reader::Track) {
                     Bitmap fallback;
-                    if (env_.programBitmap) fallback = env_.programBitmap(UpperAscii(s));
-                    if (fallback.Empty()) continue;
+                    if (env_.programBitmap)
+                        fallback = env_.programBitmap(UpperAscii(s));
+                    if (fallback.Empty())
+                        continue;
                     obj = std::make_unique<TDataSkinObject>(s);
                     obj->Picture = std::move(fallback);
                     obj->LeftWidth = obj->TopHeight = obj->RightWidth = obj->BottomHeight = 3;
                     obj->FrameCount = 1;
                     break;
                 }
-                if (image.empty()) continue;
+                if (image.empty())
+                    continue;
                 if (row.reader == Reader::ImageSecond)
                     obj = std::make_unique<TDataSkinBorder>(s);
                 else if (row.reader == Reader::BoxLabel)
@@ -329,7 +344,8 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
                 ReadMargins(ini, s, *obj);
                 obj->FrameCount = ini.ReadInteger(s, "Frame", 0);
                 obj->Tile = ini.ReadInteger(s, "Tile", 0);
-                if (obj->Tile > 1) obj->Tile = 0;
+                if (obj->Tile > 1)
+                    obj->Tile = 0;
                 ReadTextColours(ini, s, buttonText, *obj);
                 if (row.reader == Reader::ImageSecond)
                     LoadSkinBitmap(static_cast<TDataSkinBorder&>(*obj).Picture2,
@@ -359,7 +375,8 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
                 obj->FrameCount = obj->Style != 0 ? 1 : 2;
                 break;
             case Frames::FixedIfZero:
-                if (obj->FrameCount == 0) obj->FrameCount = row.count;
+                if (obj->FrameCount == 0)
+                    obj->FrameCount = row.count;
                 break;
             case Frames::ThumbKey:
                 obj->FrameCount = ini.ReadInteger(s, "FrameCount", row.count);
@@ -371,7 +388,8 @@ void TSkinData::ReadObjects(const TQuickIni& ini) {
     TDataSkinButton& b = *button_;
     b.FrameCount = 5;
     auto smallFrames = [](const Bitmap& pic, int32_t count) {
-        if (count != 0) return count;
+        if (count != 0)
+            return count;
         return std::max(4, pic.height < 16 ? pic.width / 13 : pic.width / 16);
     };
     b.RadioFrameCount = smallFrames(b.RadioPicture, b.RadioFrameCount);
@@ -449,7 +467,8 @@ void TSkinData::MakeDerivedImages() {
     const uint32_t topColour = MixColors(TSkinColor(face), TSkinColor(kWhite), 150);
     uint32_t bottomColour = MixColors(TSkinColor(RGBColour(128, 128, 128)), cc, 150);
     const int sat = SaturationFigure(cc);
-    if (sat > 110) bottomColour = MixColors(cc, TSkinColor(kWhite), (5625 - 25 * sat) / 140 + 50);
+    if (sat > 110)
+        bottomColour = MixColors(cc, TSkinColor(kWhite), (5625 - 25 * sat) / 140 + 50);
     auto toolbar = std::make_unique<TDataSkinObject>("Toolbar");
     toolbar->Picture = Bitmap(10, 40);
     GradientFill(toolbar->Picture, Rect{0, 0, 10, 40}, topColour, bottomColour, true,

@@ -6,21 +6,25 @@ namespace core {
 
 namespace {
 
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 
 void AddPiece(std::vector<BlitPiece>& out, const Rect& src, const Rect& dst) {
-    if (!src.Empty() && !dst.Empty()) out.push_back({src, dst});
+    if (!src.Empty() && !dst.Empty())
+        out.push_back({src, dst});
 }
 
 // Repeats `src` across `dst` from its top-left corner, cutting the last copies short.
 void AddTiled(std::vector<BlitPiece>& out, const Rect& src, const Rect& dst) {
-    if (src.Empty() || dst.Empty()) return;
+    if (src.Empty() || dst.Empty())
+        return;
     for (int y = dst.top; y < dst.bottom; y += src.Height()) {
         const int h = std::min(src.Height(), dst.bottom - y);
         for (int x = dst.left; x < dst.right; x += src.Width()) {
             const int w = std::min(src.Width(), dst.right - x);
-            out.push_back({Rect{src.left, src.top, src.left + w, src.top + h},
-                           Rect{x, y, x + w, y + h}});
+            out.push_back(
+                {Rect{src.left, src.top, src.left + w, src.top + h}, Rect{x, y, x + w, y + h}});
         }
     }
 }
@@ -28,7 +32,8 @@ void AddTiled(std::vector<BlitPiece>& out, const Rect& src, const Rect& dst) {
 }  // namespace
 
 Rect FrameRect(const Bitmap& picture, int count, int frame, bool stacked) {
-    if (picture.Empty()) return Rect{};
+    if (picture.Empty())
+        return Rect{};
     count = std::max(1, count);
     frame = std::min(std::max(1, frame), count);
     if (stacked) {
@@ -41,10 +46,13 @@ Rect FrameRect(const Bitmap& picture, int count, int frame, bool stacked) {
 
 std::vector<BlitPiece> NineGridPieces(const Rect& src, const Rect& dst, Margins m, bool tile) {
     std::vector<BlitPiece> out;
-    if (src.Empty() || dst.Empty()) return out;
+    if (src.Empty() || dst.Empty())
+        return out;
     const int W = dst.Width(), H = dst.Height();
-    if (W < m.left + m.right) m.left = m.right = 0;
-    if (H < m.top + m.bottom) m.top = m.bottom = 0;
+    if (W < m.left + m.right)
+        m.left = m.right = 0;
+    if (H < m.top + m.bottom)
+        m.top = m.bottom = 0;
     // Margins larger than the picture itself would read outside it.
     m.left = std::min(std::max(0, m.left), src.Width());
     m.right = std::min(std::max(0, m.right), src.Width() - m.left);
@@ -70,7 +78,8 @@ std::vector<BlitPiece> NineGridPieces(const Rect& src, const Rect& dst, Margins 
 
 std::vector<BlitPiece> ThreeSlicePieces(const Rect& src, const Rect& dst, int l, int r) {
     std::vector<BlitPiece> out;
-    if (src.Empty() || dst.Empty()) return out;
+    if (src.Empty() || dst.Empty())
+        return out;
     l = std::min(std::max(0, l), src.Width());
     r = std::min(std::max(0, r), src.Width() - l);
     const int W = dst.Width();
@@ -93,7 +102,8 @@ std::vector<BlitPiece> ThreeSlicePieces(const Rect& src, const Rect& dst, int l,
 
 std::vector<BlitPiece> FramePieces(const Rect& src, const Rect& dst, bool stretch) {
     std::vector<BlitPiece> out;
-    if (src.Empty() || dst.Empty()) return out;
+    if (src.Empty() || dst.Empty())
+        return out;
     if (stretch) {
         out.push_back({src, dst});
         return out;
@@ -102,43 +112,54 @@ std::vector<BlitPiece> FramePieces(const Rect& src, const Rect& dst, bool stretc
     const int y = dst.top + FloorDiv(dst.Height() - src.Height(), 2);
     const Rect placed{x, y, x + src.Width(), y + src.Height()};
     const Rect d = Intersect(placed, dst);
-    if (d.Empty()) return out;
+    if (d.Empty())
+        return out;
     out.push_back({Rect{src.left + d.left - x, src.top + d.top - y, src.left + d.right - x,
                         src.top + d.bottom - y},
                    d});
     return out;
 }
 
-void DrawPieces(Bitmap& target, const Bitmap& picture, const std::vector<BlitPiece>& pieces,
+void DrawPieces(Bitmap& target,
+                const Bitmap& picture,
+                const std::vector<BlitPiece>& pieces,
                 bool transparent) {
     const Rect bounds{0, 0, target.width, target.height};
     for (const BlitPiece& p : pieces) {
         const Rect src = Intersect(p.src, Rect{0, 0, picture.width, picture.height});
-        if (!(src == p.src)) continue;  // a piece outside the picture is a caller's mistake
+        if (!(src == p.src))
+            continue;  // a piece outside the picture is a caller's mistake
         const Rect d = Intersect(p.dst, bounds);
         for (int y = d.top; y < d.bottom; ++y) {
-            const int sy = p.src.top + int(int64_t(y - p.dst.top) * p.src.Height() /
-                                           p.dst.Height());
+            const int sy =
+                p.src.top + int(int64_t(y - p.dst.top) * p.src.Height() / p.dst.Height());
             for (int x = d.left; x < d.right; ++x) {
-                const int sx = p.src.left + int(int64_t(x - p.dst.left) * p.src.Width() /
-                                                p.dst.Width());
+                const int sx =
+                    p.src.left + int(int64_t(x - p.dst.left) * p.src.Width() / p.dst.Width());
                 const uint32_t c = picture.At(sx, sy) & 0xFFFFFF;
-                if (transparent && c == kMagenta) continue;
+                if (transparent && c == kMagenta)
+                    continue;
                 target.Set(x, y, c);
             }
         }
     }
 }
 
-void DrawSkinObject(Bitmap& target, const Rect& dst, const TDataSkinObject& obj, int frame,
+void DrawSkinObject(Bitmap& target,
+                    const Rect& dst,
+                    const TDataSkinObject& obj,
+                    int frame,
                     bool stacked) {
     const Rect src = FrameRect(obj.Picture, obj.FrameCount, frame, stacked);
     const Margins m{obj.LeftWidth, obj.TopHeight, obj.RightWidth, obj.BottomHeight};
     DrawPieces(target, obj.Picture, NineGridPieces(src, dst, m, obj.Tile == 1), obj.Trans == 1);
 }
 
-std::vector<Rect> RegionFromPicture(const Bitmap& picture, uint32_t key, uint32_t tolerance,
-                                    int originX, int originY) {
+std::vector<Rect> RegionFromPicture(const Bitmap& picture,
+                                    uint32_t key,
+                                    uint32_t tolerance,
+                                    int originX,
+                                    int originY) {
     auto upper = [](uint32_t k, uint32_t t) { return std::min<uint32_t>(255, k + t); };
     const uint32_t lr = RedOf(key), lg = GreenOf(key), lb = BlueOf(key);
     const uint32_t hr = upper(lr, RedOf(tolerance)), hg = upper(lg, GreenOf(tolerance)),
@@ -151,14 +172,26 @@ std::vector<Rect> RegionFromPicture(const Bitmap& picture, uint32_t key, uint32_
     for (int y = 0; y < picture.height; ++y) {
         int x = 0;
         while (x < picture.width) {
-            while (x < picture.width && outside(picture.At(x, y))) ++x;
+            while (x < picture.width && outside(picture.At(x, y)))
+                ++x;
             const int start = x;
-            while (x < picture.width && !outside(picture.At(x, y))) ++x;
+            while (x < picture.width && !outside(picture.At(x, y)))
+                ++x;
             if (x > start)
                 runs.push_back(Rect{start + originX, y + originY, x + originX, y + 1 + originY});
         }
     }
     return runs;
+}
+
+std::vector<std::vector<Rect>> RegionBlocks(const std::vector<Rect>& runs, size_t blockSize) {
+    std::vector<std::vector<Rect>> blocks;
+    if (blockSize == 0)
+        blockSize = kRegionBlockSize;
+    for (size_t i = 0; i < runs.size(); i += blockSize)
+        blocks.emplace_back(runs.begin() + long(i),
+                            runs.begin() + long(std::min(runs.size(), i + blockSize)));
+    return blocks;
 }
 
 }  // namespace core

@@ -40,20 +40,31 @@ std::vector<BlitPiece> FramePieces(const Rect& src, const Rect& dst, bool stretc
 
 // Software execution of pieces: nearest-pixel stretching, clipped to the target; with
 // `transparent`, magenta source pixels leave the target untouched.
-void DrawPieces(Bitmap& target, const Bitmap& picture, const std::vector<BlitPiece>& pieces,
+void DrawPieces(Bitmap& target,
+                const Bitmap& picture,
+                const std::vector<BlitPiece>& pieces,
                 bool transparent);
 
 // Nine-grid of frame `frame` of a skin object into `dst`, with the object's margins, tile and
 // transparent flags, executed in software.
-void DrawSkinObject(Bitmap& target, const Rect& dst, const TDataSkinObject& obj, int frame,
+void DrawSkinObject(Bitmap& target,
+                    const Rect& dst,
+                    const TDataSkinObject& obj,
+                    int frame,
                     bool stacked = false);
 
 // Region of the pixels that are not the key colour: a pixel is outside when each of its
 // channels lies between the key's channel and that plus the tolerance's channel (capped at
 // 255). Row runs, offset by the origin, top row first.
-std::vector<Rect> RegionFromPicture(const Bitmap& picture, uint32_t key, uint32_t tolerance,
-                                    int originX, int originY);
-// Runs are handed to the system in blocks of this many rectangles.
+std::vector<Rect> RegionFromPicture(const Bitmap& picture,
+                                    uint32_t key,
+                                    uint32_t tolerance,
+                                    int originX,
+                                    int originY);
+// Runs are handed to the system in blocks of this many rectangles, each block combined into
+// the region before the next is built, so that no single region call gets too large.
 constexpr size_t kRegionBlockSize = 2000;
+std::vector<std::vector<Rect>> RegionBlocks(const std::vector<Rect>& runs,
+                                            size_t blockSize = kRegionBlockSize);
 
 }  // namespace core

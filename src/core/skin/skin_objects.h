@@ -13,7 +13,7 @@ namespace core {
 constexpr TSkinColor kUnsetColour = 0x1FFFFFFF;
 
 class TDataSkinObject {
-public:
+  public:
     explicit TDataSkinObject(std::string name = std::string()) : Name(std::move(name)) {}
     virtual ~TDataSkinObject() = default;
 
@@ -34,20 +34,20 @@ public:
 
 // Frame borders, tabs, up-down buttons and the combo button carry a second picture.
 class TDataSkinBorder : public TDataSkinObject {
-public:
+  public:
     using TDataSkinObject::TDataSkinObject;
     Bitmap Picture2;
 };
 
 class TDataSkinBoxLabel : public TDataSkinObject {
-public:
+  public:
     using TDataSkinObject::TDataSkinObject;
     int32_t BackgroundLeftShift = 0, BackgroundRightShift = 0, BackgroundAlignment = 0;
 };
 
 // One caption button.
 class TDataSkinSysButton : public TDataSkinObject {
-public:
+  public:
     using TDataSkinObject::TDataSkinObject;
     int32_t Action = 0, Align = 0, XCoord = 0, YCoord = 0;
     int32_t CombineOp = 0, Visibility = 0, Visibility1 = 0;
@@ -56,7 +56,7 @@ public:
 // Caption text. The margins hold the text shift (LeftWidth), the vertical text shift
 // (TopHeight) and the right clip (RightWidth); the picture is the text-back image.
 class TDataSkinTitle : public TDataSkinObject {
-public:
+  public:
     using TDataSkinObject::TDataSkinObject;
     int32_t TextAlignment = 0, TextBackground = 0, FontHeight = 14;
     int32_t TextBackLeftWidth = 0, TextBackRightWidth = 0;
@@ -65,7 +65,7 @@ public:
 
 // Push, check and radio buttons.
 class TDataSkinButton : public TDataSkinObject {
-public:
+  public:
     using TDataSkinObject::TDataSkinObject;
     Bitmap CheckPicture, RadioPicture;
     int32_t RadioFrameCount = 0, CheckFrameCount = 0;

@@ -45,6 +45,7 @@ std::vector<std::string> SplitNames(const std::string& list) {
 TSkinReader::TSkinReader(MessageFn showMessage) : showMessage_(std::move(showMessage)) {}
 
 void TSkinReader::Clear() {
+    overrun_ = false;
     names_.clear();
     sizes_.clear();
     offsets_.clear();
@@ -54,12 +55,15 @@ void TSkinReader::Clear() {
 bool TSkinReader::Open(const uint8_t* skinFile, size_t size) {
     Clear();
     Bytes archive;
+    bool overrun = false;
     try {
-        archive = DecodeSkinFile(skinFile, size);
+        archive = DecodeSkinFile(skinFile, size, &overrun);
     } catch (const AppError&) {
         return false;  // too short to hold its length, or a length beyond the limit
     }
-    return OpenArchive(archive);
+    bool opened = OpenArchive(archive);
+    overrun_ = overrun;
+    return opened;
 }
 
 bool TSkinReader::OpenArchive(const uint8_t* archive, size_t size) {

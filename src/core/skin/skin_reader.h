@@ -26,6 +26,9 @@ class TSkinReader {
     // archive (name list, size table or any entry running past its end).
     bool Open(const uint8_t* skinFile, size_t size);
     bool Open(const Bytes& skinFile) { return Open(skinFile.data(), skinFile.size()); }
+    // True when the last Open needed bits past the end of the skin file (read as zeros). The
+    // archive is still judged by its directory alone, as a stored skin may end that way.
+    bool Overrun() const { return overrun_; }
     // The same for an archive that is already decoded.
     bool OpenArchive(const uint8_t* archive, size_t size);
     bool OpenArchive(const Bytes& archive) { return OpenArchive(archive.data(), archive.size()); }
@@ -48,6 +51,7 @@ class TSkinReader {
     void Clear();
 
     MessageFn showMessage_;
+    bool overrun_ = false;
     std::vector<std::string> names_;
     std::vector<uint32_t> sizes_;
     std::vector<size_t> offsets_;  // into data_

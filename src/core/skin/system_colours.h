@@ -36,15 +36,25 @@ enum SystemColourIndex : int {
 constexpr TSkinColor SystemColour(int index) {
     return TSkinColor(int32_t(0xFF000000u | uint32_t(index & 0xFF)));
 }
-constexpr bool IsSystemColour(TSkinColor c) { return c < 0; }
-constexpr int SystemColourIndexOf(TSkinColor c) { return int(uint32_t(c) & 0xFF); }
+constexpr bool IsSystemColour(TSkinColor c) {
+    return c < 0;
+}
+constexpr int SystemColourIndexOf(TSkinColor c) {
+    return int(uint32_t(c) & 0xFF);
+}
 
 constexpr uint32_t RGBColour(uint32_t r, uint32_t g, uint32_t b) {
     return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }
-constexpr uint32_t RedOf(uint32_t c) { return c & 0xFF; }
-constexpr uint32_t GreenOf(uint32_t c) { return (c >> 8) & 0xFF; }
-constexpr uint32_t BlueOf(uint32_t c) { return (c >> 16) & 0xFF; }
+constexpr uint32_t RedOf(uint32_t c) {
+    return c & 0xFF;
+}
+constexpr uint32_t GreenOf(uint32_t c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr uint32_t BlueOf(uint32_t c) {
+    return (c >> 16) & 0xFF;
+}
 
 constexpr uint32_t kMagenta = 0xFF00FF;
 constexpr uint32_t kWhite = 0xFFFFFF;

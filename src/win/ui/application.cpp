@@ -59,13 +59,16 @@ LRESULT TApplication::AppWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lPara
     TMessage m{msg, wParam, lParam, 0};
     auto hooks = app_.hooks_;  // a hook may unhook itself
     for (auto& h : hooks)
-        if (h.second(m)) return m.Result;
+        if (h.second(m))
+            return m.Result;
     switch (msg) {
         case WM_CLOSE:
-            if (app_.mainForm_) app_.mainForm_->Close();
+            if (app_.mainForm_)
+                app_.mainForm_->Close();
             return 0;
         case WM_ENDSESSION:
-            if (wParam) app_.Terminate();
+            if (wParam)
+                app_.Terminate();
             return 0;
         default:
             return DefaultProc(msg, wParam, lParam);
@@ -86,14 +89,18 @@ TApplication::~TApplication() {
     DestroyComponents();
     mainForm_ = nullptr;
     hooks_.clear();
-    if (comInitialized_) ::OleUninitialize();
-    if (Application == this) Application = nullptr;
+    if (comInitialized_)
+        ::OleUninitialize();
+    if (Application == this)
+        Application = nullptr;
 }
 
 void TApplication::SetTitle(const std::string& title) {
-    if (title == title_) return;
+    if (title == title_)
+        return;
     title_ = title;
-    if (Handle()) ::SetWindowTextA(Handle(), title.c_str());
+    if (Handle())
+        ::SetWindowTextA(Handle(), title.c_str());
 }
 
 int TApplication::Run() {
@@ -101,7 +108,8 @@ int TApplication::Run() {
         ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
         mainForm_->Show();
     }
-    while (!terminated_) HandleMessage();
+    while (!terminated_)
+        HandleMessage();
     return exitCode_;
 }
 
@@ -124,7 +132,8 @@ void TApplication::HandleMessage() {
         terminated_ = true;
         return;
     }
-    if (r == -1) return;
+    if (r == -1)
+        return;
     ProcessMessage(msg);
 }
 
@@ -141,29 +150,37 @@ void TApplication::ProcessMessages() {
 
 void TApplication::ProcessMessage(MSG& msg) {
     bool handled = false;
-    if (OnMessage) Guarded([&] { OnMessage(msg, handled); });
+    if (OnMessage)
+        Guarded([&] { OnMessage(msg, handled); });
     auto events = events_;
     for (TApplicationEvents* e : events) {
-        if (handled) break;
-        if (std::find(events_.begin(), events_.end(), e) == events_.end()) continue;
-        if (e->OnMessage) Guarded([&] { e->OnMessage(msg, handled); });
+        if (handled)
+            break;
+        if (std::find(events_.begin(), events_.end(), e) == events_.end())
+            continue;
+        if (e->OnMessage)
+            Guarded([&] { e->OnMessage(msg, handled); });
     }
-    if (handled || IsDialogKey(msg)) return;
+    if (handled || IsDialogKey(msg))
+        return;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
 }
 
 bool TApplication::IsDialogKey(MSG& msg) {
     // Tab, arrow, Enter and Escape navigation inside dialog forms.
-    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
     HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
     auto* form = dynamic_cast<TForm*>(TWinControl::FindControl(root));
-    if (!form || form->BorderStyle() != bsDialog) return false;
+    if (!form || form->BorderStyle() != bsDialog)
+        return false;
     return ::IsDialogMessageA(root, &msg) != FALSE;
 }
 
 void TApplication::Terminate() {
-    if (quitPosted_) return;
+    if (quitPosted_)
+        return;
     quitPosted_ = true;
     ::PostQuitMessage(0);
 }
@@ -177,7 +194,8 @@ void TApplication::Halt(int code) {
 void TApplication::HandleException(const std::string& message) {
     std::string text = core::ErrorBoxText(message);
     HWND owner = ::GetActiveWindow();
-    if (!owner) owner = Handle();
+    if (!owner)
+        owner = Handle();
     MessageBoxes().Show(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
 }
 
@@ -188,13 +206,14 @@ int TApplication::HookMainWindow(TWindowHook hook) {
 }
 
 void TApplication::UnhookMainWindow(int id) {
-    hooks_.erase(std::remove_if(hooks_.begin(), hooks_.end(),
-                                [id](const auto& h) { return h.first == id; }),
-                 hooks_.end());
+    hooks_.erase(
+        std::remove_if(hooks_.begin(), hooks_.end(), [id](const auto& h) { return h.first == id; }),
+        hooks_.end());
 }
 
 TApplicationEvents::TApplicationEvents(TComponent* AOwner) : TComponent(AOwner) {
-    if (Application) Application->events_.push_back(this);
+    if (Application)
+        Application->events_.push_back(this);
 }
 
 TApplicationEvents::~TApplicationEvents() {

@@ -31,7 +31,7 @@ using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 class TApplicationEvents;
 
 class TApplication : public TComponent {
-public:
+  public:
     TApplication();
     ~TApplication() override;
     std::string ClassName() const override { return "TApplication"; }
@@ -49,9 +49,11 @@ public:
     template <typename T>
     T* CreateForm(T** reference = nullptr) {
         T* form = new T(this);
-        if (reference) *reference = form;
+        if (reference)
+            *reference = form;
         form->DoCreate();
-        if (!mainForm_) mainForm_ = form;
+        if (!mainForm_)
+            mainForm_ = form;
         return form;
     }
 
@@ -77,14 +79,14 @@ public:
     void UnhookMainWindow(int id);
     TMessageEvent OnMessage;
 
-private:
+  private:
     friend class TApplicationEvents;
     class AppWindow : public Window {
-    public:
+      public:
         explicit AppWindow(TApplication& app) : app_(app) {}
         void Create(const std::string& title);
 
-    private:
+      private:
         LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
         TApplication& app_;
     };
@@ -106,7 +108,7 @@ private:
 
 // Puts OnMessage on every message taken from the program's queue, before it is dispatched.
 class TApplicationEvents : public TComponent {
-public:
+  public:
     explicit TApplicationEvents(TComponent* AOwner);
     ~TApplicationEvents() override;
     std::string ClassName() const override { return "TApplicationEvents"; }

@@ -5,7 +5,8 @@
 namespace ui {
 
 TComponent::TComponent(TComponent* AOwner) : owner_(AOwner) {
-    if (owner_) owner_->components_.push_back(this);
+    if (owner_)
+        owner_->components_.push_back(this);
 }
 
 TComponent::~TComponent() {
@@ -24,25 +25,30 @@ TComponent::~TComponent() {
 }
 
 void TComponent::DestroyComponents() {
-    while (!components_.empty()) delete components_.back();  // each unlinks itself
+    while (!components_.empty())
+        delete components_.back();  // each unlinks itself
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
     for (TComponent* c : components_)
-        if (!name.empty() && c->name_ == name) return c;
+        if (!name.empty() && c->name_ == name)
+            return c;
     return nullptr;
 }
 
 void TComponent::FreeNotification(TComponent* other) {
-    if (!other || other == this) return;
+    if (!other || other == this)
+        return;
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end())
         freeNotifies_.push_back(other);
     auto& back = other->freeNotifies_;
-    if (std::find(back.begin(), back.end(), this) == back.end()) back.push_back(this);
+    if (std::find(back.begin(), back.end(), this) == back.end())
+        back.push_back(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* other) {
-    if (!other) return;
+    if (!other)
+        return;
     freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), other),
                         freeNotifies_.end());
     auto& back = other->freeNotifies_;

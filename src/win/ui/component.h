@@ -8,14 +8,14 @@
 namespace ui {
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 class TComponent : public TObject {
-public:
+  public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -38,13 +38,13 @@ public:
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 
-protected:
+  protected:
     // `component` is being freed: drop every reference to it.
     virtual void Notification(TComponent* component) {}
     // Frees the owned components now (newest first), while this object is still whole.
     void DestroyComponents();
 
-private:
+  private:
     TComponent* owner_;
     std::string name_;
     int tag_ = 0;

@@ -28,7 +28,7 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
 
@@ -87,7 +87,7 @@ public:
     // The parent's font changed: follow it when ParentFont is set.
     void ParentFontChanged();
 
-protected:
+  protected:
     // Hooks for the windowed side.
     virtual void BoundsChanged() {}
     virtual void VisibleChanged() {}
@@ -104,7 +104,7 @@ protected:
     // Visibility the window took by itself (for example a form hidden by the system).
     void UpdateVisible(bool v) { visible_ = v; }
 
-private:
+  private:
     friend class TWinControl;
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

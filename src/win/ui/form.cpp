@@ -32,17 +32,28 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TForm::~TForm() {
-    if (OnDestroy) Guarded([this] { OnDestroy(this); });
-    if (Application && Application->MainForm() == this) Application->ClearMainForm();
+    DoDestroy();
+    if (Application && Application->MainForm() == this)
+        Application->ClearMainForm();
     DestroyComponents();
     DestroyWindowHandle();
 }
 
+void TForm::DoDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    if (OnDestroy)
+        Guarded([this] { OnDestroy(this); });
+}
+
 void TForm::DoCreate() {
-    if (created_) return;
+    if (created_)
+        return;
     created_ = true;
     HandleNeeded();  // now that the most derived class (and its window class name) is complete
-    if (!OnCreate) return;
+    if (!OnCreate)
+        return;
     try {
         OnCreate(this);
     } catch (const ProgramHalt&) {
@@ -68,9 +79,12 @@ DWORD TForm::StyleBits() const {
 
 DWORD TForm::ExStyleBits() const {
     DWORD ex = WS_EX_CONTROLPARENT;
-    if (borderStyle_ == bsDialog) ex |= WS_EX_DLGMODALFRAME;
-    if (alphaBlend_) ex |= WS_EX_LAYERED;
-    if (formStyle_ == fsStayOnTop) ex |= WS_EX_TOPMOST;
+    if (borderStyle_ == bsDialog)
+        ex |= WS_EX_DLGMODALFRAME;
+    if (alphaBlend_)
+        ex |= WS_EX_LAYERED;
+    if (formStyle_ == fsStayOnTop)
+        ex |= WS_EX_TOPMOST;
     return ex;
 }
 
@@ -92,19 +106,24 @@ void TForm::CreateHandle() {
 }
 
 void TForm::HandleDestroyed() {
-    if (!Recreating()) UpdateVisible(false);
+    if (!Recreating())
+        UpdateVisible(false);
 }
 
 void TForm::ApplyLayered() {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     LONG_PTR ex = ::GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
     LONG_PTR want = alphaBlend_ ? (ex | WS_EX_LAYERED) : (ex & ~LONG_PTR(WS_EX_LAYERED));
-    if (want != ex) ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, want);
-    if (alphaBlend_) ::SetLayeredWindowAttributes(Handle(), 0, alphaBlendValue_, LWA_ALPHA);
+    if (want != ex)
+        ::SetWindowLongPtrA(Handle(), GWL_EXSTYLE, want);
+    if (alphaBlend_)
+        ::SetLayeredWindowAttributes(Handle(), 0, alphaBlendValue_, LWA_ALPHA);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle v) {
-    if (v == borderStyle_) return;
+    if (v == borderStyle_)
+        return;
     int cw = ClientWidth(), ch = ClientHeight();
     borderStyle_ = v;
     if (HandleAllocated()) {
@@ -123,25 +142,30 @@ void TForm::SetBorderStyle(TFormBorderStyle v) {
 }
 
 void TForm::SetAlphaBlend(bool v) {
-    if (v == alphaBlend_) return;
+    if (v == alphaBlend_)
+        return;
     alphaBlend_ = v;
     ApplyLayered();
 }
 
 void TForm::SetAlphaBlendValue(uint8_t v) {
-    if (v == alphaBlendValue_) return;
+    if (v == alphaBlendValue_)
+        return;
     alphaBlendValue_ = v;
     ApplyLayered();
 }
 
 void TForm::SetAutoSize(bool v) {
-    if (v == autoSize_) return;
+    if (v == autoSize_)
+        return;
     autoSize_ = v;
-    if (v) ApplyAutoSize();
+    if (v)
+        ApplyAutoSize();
 }
 
 void TForm::SetFormStyle(TFormStyle v) {
-    if (v == formStyle_) return;
+    if (v == formStyle_)
+        return;
     formStyle_ = v;
     // Not every system takes the topmost state back in place, so the window is made anew (it
     // loses its region, which the owner puts back).
@@ -173,7 +197,8 @@ int TForm::ClientHeight() const {
 void TForm::SetClientSize(int width, int height) {
     RECT r{0, 0, width, height};
     DWORD style = HandleAllocated() ? DWORD(::GetWindowLongPtrA(Handle(), GWL_STYLE)) : StyleBits();
-    DWORD ex = HandleAllocated() ? DWORD(::GetWindowLongPtrA(Handle(), GWL_EXSTYLE)) : ExStyleBits();
+    DWORD ex =
+        HandleAllocated() ? DWORD(::GetWindowLongPtrA(Handle(), GWL_EXSTYLE)) : ExStyleBits();
     ::AdjustWindowRectEx(&r, style, FALSE, ex);
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
@@ -185,19 +210,22 @@ void TForm::BoundsChanged() {
 }
 
 void TForm::ControlChanged(TControl*) {
-    if (autoSize_ && !inAutoSize_) ApplyAutoSize();
+    if (autoSize_ && !inAutoSize_)
+        ApplyAutoSize();
 }
 
 void TForm::ApplyAutoSize() {
     int minL = INT_MAX, minT = INT_MAX, maxR = INT_MIN, maxB = INT_MIN;
     for (TControl* c : Controls()) {
-        if (!c->Visible()) continue;
+        if (!c->Visible())
+            continue;
         minL = std::min(minL, c->Left());
         minT = std::min(minT, c->Top());
         maxR = std::max(maxR, c->Left() + c->Width());
         maxB = std::max(maxB, c->Top() + c->Height());
     }
-    if (minL == INT_MAX) return;  // nothing visible: keep the size
+    if (minL == INT_MAX)
+        return;  // nothing visible: keep the size
     inAutoSize_ = true;
     try {
         if (minL != 0 || minT != 0) {
@@ -222,18 +250,21 @@ void TForm::VisibleChanged() {
             int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
             SetBounds((sw - Width()) / 2, (sh - Height()) / 2, Width(), Height());
         }
-        if (OnShow) OnShow(this);
+        if (OnShow)
+            OnShow(this);
         ::ShowWindow(Handle(), SW_SHOW);
         ApplyLayered();
     } else {
         ::ShowWindow(Handle(), SW_HIDE);
-        if (OnHide) OnHide(this);
+        if (OnHide)
+            OnHide(this);
     }
 }
 
 TCloseAction TForm::CloseAction() {
     TCloseAction action = caHide;
-    if (OnClose) OnClose(this, action);
+    if (OnClose)
+        OnClose(this, action);
     return action;
 }
 
@@ -243,23 +274,30 @@ void TForm::Close() {
         return;
     }
     TCloseAction action = CloseAction();
-    if (action == caNone) return;
+    if (action == caNone)
+        return;
     if (Application && Application->MainForm() == this) {
         Application->Terminate();
         return;
     }
-    if (action == caHide) Hide();
-    else if (action == caMinimize) ::ShowWindow(Handle(), SW_MINIMIZE);
-    else if (action == caFree) Release();
+    if (action == caHide)
+        Hide();
+    else if (action == caMinimize)
+        ::ShowWindow(Handle(), SW_MINIMIZE);
+    else if (action == caFree)
+        Release();
 }
 
 void TForm::Release() {
-    if (HandleAllocated()) ::PostMessageA(Handle(), CM_RELEASE, 0, 0);
+    if (HandleAllocated())
+        ::PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }
 
 TModalResult TForm::ShowModal() {
-    if (Visible() || modal_) throw core::AppError("Cannot make a visible window modal");
-    if (!Application) throw core::AppError("No application object");
+    if (Visible() || modal_)
+        throw core::AppError("Cannot make a visible window modal");
+    if (!Application)
+        throw core::AppError("No application object");
     ::ReleaseCapture();
     HWND before = ::GetActiveWindow();
     DisabledWindows disabled{HandleNeeded(), {}};
@@ -269,19 +307,24 @@ TModalResult TForm::ShowModal() {
     bool freeAfter = false;
     auto restore = [&] {
         for (HWND h : disabled.list)
-            if (::IsWindow(h)) ::EnableWindow(h, TRUE);
+            if (::IsWindow(h))
+                ::EnableWindow(h, TRUE);
         modal_ = false;
-        if (HandleAllocated()) Hide();
-        if (before && ::IsWindow(before)) ::SetActiveWindow(before);
+        if (HandleAllocated())
+            Hide();
+        if (before && ::IsWindow(before))
+            ::SetActiveWindow(before);
     };
     try {
         Show();
         while (modalResult_ == mrNone) {
             Application->HandleMessage();
-            if (Application->Terminated()) modalResult_ = mrCancel;
+            if (Application->Terminated())
+                modalResult_ = mrCancel;
             if (modalResult_ != mrNone) {
                 TCloseAction action = CloseAction();
-                if (action == caNone && !Application->Terminated()) modalResult_ = mrNone;
+                if (action == caNone && !Application->Terminated())
+                    modalResult_ = mrNone;
                 freeAfter = action == caFree;
             }
         }
@@ -291,7 +334,8 @@ TModalResult TForm::ShowModal() {
     }
     restore();
     TModalResult result = modalResult_;
-    if (freeAfter) Release();
+    if (freeAfter)
+        Release();
     return result;
 }
 
@@ -308,7 +352,8 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             RECT r;
             ::GetWindowRect(Handle(), &r);
             UpdateBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-            if ((wp->flags & SWP_HIDEWINDOW) && !Recreating()) UpdateVisible(false);
+            if ((wp->flags & SWP_HIDEWINDOW) && !Recreating())
+                UpdateVisible(false);
             break;
         }
         case WM_COMMAND:

@@ -13,15 +13,15 @@ enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TModalResult = int;
-constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4,
-                       mrIgnore = 5, mrYes = 6, mrNo = 7;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                       mrYes = 6, mrNo = 7;
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
 // Posted to a form by Release: frees it once the handlers on the stack have returned.
 constexpr UINT CM_RELEASE = WM_APP + 0x100;
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override;
     std::string ClassName() const override { return "TForm"; }
@@ -29,6 +29,9 @@ public:
     // Runs OnCreate once. An error in it is shown in the error box and creation carries on;
     // a request to end the program (TApplication::Halt) passes through.
     void DoCreate();
+    // Runs OnDestroy once. A form class whose handlers use its own members calls this first in
+    // its destructor, while those members still live.
+    void DoDestroy();
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle v);
@@ -68,7 +71,7 @@ public:
     TCloseEvent OnClose;
     TNotifyEvent OnDestroy;
 
-protected:
+  protected:
     void CreateParams(WindowParams& params) override;
     void CreateHandle() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -77,7 +80,7 @@ protected:
     void ControlChanged(TControl* child) override;
     void HandleDestroyed() override;
 
-private:
+  private:
     DWORD StyleBits() const;
     DWORD ExStyleBits() const;
     void ApplyLayered();
@@ -92,6 +95,7 @@ private:
     TPosition position_ = poDesigned;
     bool positioned_ = false;
     bool created_ = false;
+    bool destroyed_ = false;
     bool modal_ = false;
     TModalResult modalResult_ = mrNone;
 };

@@ -25,7 +25,7 @@ enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeO
 using TFontStyles = uint8_t;  // bit set of TFontStyle
 
 class TFont {
-public:
+  public:
     TFont();
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
@@ -51,7 +51,7 @@ public:
     HFONT Handle() const;  // made on demand, kept until the next change
     std::function<void()> OnChange;
 
-private:
+  private:
     void Changed();
 
     uint8_t charset_ = DEFAULT_CHARSET;
@@ -64,27 +64,27 @@ private:
 };
 
 class TPen {
-public:
+  public:
     TColor Color() const { return color_; }
     int Width() const { return width_; }
     void SetColor(TColor v);
     void SetWidth(int v);
     std::function<void()> OnChange;
 
-private:
+  private:
     TColor color_ = clBlack;
     int width_ = 1;
 };
 
 class TBrush {
-public:
+  public:
     TColor Color() const { return color_; }
     bool Clear() const { return clear_; }  // hollow: fills nothing
     void SetColor(TColor v);
     void SetClear(bool v);
     std::function<void()> OnChange;
 
-private:
+  private:
     TColor color_ = clWhite;
     bool clear_ = false;
 };
@@ -94,7 +94,7 @@ class TBitmap;
 // Draws on a DC that someone else owns. Pen, brush and font are selected on first use and the
 // DC's own objects are put back when the handle changes.
 class TCanvas {
-public:
+  public:
     TCanvas();
     virtual ~TCanvas();
     TCanvas(const TCanvas&) = delete;
@@ -120,7 +120,7 @@ public:
     COLORREF Pixel(int x, int y);
     RECT ClipRect();
 
-private:
+  private:
     void RequirePen();
     void RequireBrush();
     void RequireFont();
@@ -138,7 +138,7 @@ private:
 
 // An off-screen picture: a 32-bit top-down DIB section with its own memory DC and canvas.
 class TBitmap {
-public:
+  public:
     TBitmap() = default;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
@@ -156,7 +156,7 @@ public:
     TCanvas& Canvas();
     std::function<void()> OnChange;
 
-private:
+  private:
     void Allocate(int width, int height);
 
     int width_ = 0, height_ = 0;

@@ -9,7 +9,7 @@ namespace ui {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using handle_type = typename Traits::handle_type;
 
     UniqueHandle() = default;
@@ -19,7 +19,8 @@ public:
     UniqueHandle& operator=(const UniqueHandle&) = delete;
     UniqueHandle(UniqueHandle&& other) noexcept : h_(other.release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
 
@@ -31,11 +32,12 @@ public:
         return h;
     }
     void reset(handle_type h = Traits::invalid()) {
-        if (h_ != Traits::invalid() && h_ != h) Traits::close(h_);
+        if (h_ != Traits::invalid() && h_ != h)
+            Traits::close(h_);
         h_ = h;
     }
 
-private:
+  private:
     handle_type h_ = Traits::invalid();
 };
 
@@ -97,9 +99,16 @@ using ScopedFile = UniqueHandle<FileTraits>;
 
 // GetDC/ReleaseDC pair: the DC belongs to a window and must go back to it.
 class ScopedGetDC {
-public:
+  public:
     ScopedGetDC() = default;
     explicit ScopedGetDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    // A DC for the whole window, frame included (GetWindowDC); given back the same way.
+    static ScopedGetDC WholeWindow(HWND hwnd) {
+        ScopedGetDC dc;
+        dc.hwnd_ = hwnd;
+        dc.dc_ = ::GetWindowDC(hwnd);
+        return dc;
+    }
     ~ScopedGetDC() { reset(); }
     ScopedGetDC(const ScopedGetDC&) = delete;
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;
@@ -120,21 +129,23 @@ public:
         return dc;
     }
     void reset() {
-        if (dc_) ::ReleaseDC(hwnd_, dc_);
+        if (dc_)
+            ::ReleaseDC(hwnd_, dc_);
         dc_ = nullptr;
     }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
     HDC dc_ = nullptr;
 };
 
 // Selects an object into a DC and puts the previous one back when it ends.
 class ScopedSelectObject {
-public:
+  public:
     ScopedSelectObject(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
     ~ScopedSelectObject() {
-        if (dc_ && old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+        if (dc_ && old_ && old_ != HGDI_ERROR)
+            ::SelectObject(dc_, old_);
     }
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
@@ -143,14 +154,14 @@ public:
         o.old_ = nullptr;
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // A SetTimer id on a window; KillTimer when it ends.
 class ScopedTimer {
-public:
+  public:
     ScopedTimer() = default;
     ScopedTimer(HWND hwnd, UINT_PTR id, UINT interval)
         : hwnd_(hwnd), id_(::SetTimer(hwnd, id, interval, nullptr)) {}
@@ -174,11 +185,12 @@ public:
         return id;
     }
     void reset() {
-        if (id_) ::KillTimer(hwnd_, id_);
+        if (id_)
+            ::KillTimer(hwnd_, id_);
         id_ = 0;
     }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
     UINT_PTR id_ = 0;
 };

@@ -6,16 +6,16 @@
 namespace ui {
 
 class TImage : public TCustomControl {
-public:
+  public:
     explicit TImage(TComponent* AOwner);
     std::string ClassName() const override { return "TImage"; }
     TBitmap& Picture() { return picture_; }
 
-protected:
+  protected:
     void Paint() override;
     bool EraseBackground(HDC) override { return true; }  // Paint covers every pixel
 
-private:
+  private:
     TBitmap picture_;
 };
 

@@ -4,7 +4,7 @@ namespace ui {
 namespace {
 
 class SystemMessageBox : public MessageBoxSeam {
-public:
+  public:
     int Show(HWND owner, const char* text, const char* caption, UINT type) override {
         return ::MessageBoxA(owner, text, caption, type);
     }
@@ -15,7 +15,9 @@ MessageBoxSeam* g_current = nullptr;
 
 }  // namespace
 
-MessageBoxSeam& MessageBoxes() { return g_current ? *g_current : g_system; }
+MessageBoxSeam& MessageBoxes() {
+    return g_current ? *g_current : g_system;
+}
 
 MessageBoxSeam* SetMessageBoxes(MessageBoxSeam* seam) {
     MessageBoxSeam* old = g_current;

@@ -5,7 +5,7 @@
 namespace ui {
 
 class MessageBoxSeam {
-public:
+  public:
     virtual ~MessageBoxSeam() = default;
     // Same contract as MessageBoxA: returns the chosen button (IDOK, IDYES, ...).
     virtual int Show(HWND owner, const char* text, const char* caption, UINT type) = 0;

@@ -9,20 +9,22 @@ namespace {
 
 UINT NextCommand() {
     static UINT next = 100;  // ids below 100 stay free for system use
-    if (++next > 0x7FFF) next = 101;
+    if (++next > 0x7FFF)
+        next = 101;
     return next;
 }
 
 void AppendItems(HMENU menu, TMenuItem& parent) {
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
-        if (!item->Visible()) continue;
+        if (!item->Visible())
+            continue;
         if (item->IsSeparator()) {
             ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        UINT flags = MF_STRING | (item->Checked() ? MF_CHECKED : 0) |
-                     (item->Enabled() ? 0 : MF_GRAYED);
+        UINT flags =
+            MF_STRING | (item->Checked() ? MF_CHECKED : 0) | (item->Enabled() ? 0 : MF_GRAYED);
         if (item->Count() > 0) {
             HMENU sub = ::CreatePopupMenu();
             AppendItems(sub, *item);
@@ -39,20 +41,25 @@ void AppendItems(HMENU menu, TMenuItem& parent) {
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), command_(NextCommand()) {}
 
 TMenuItem::~TMenuItem() {
-    if (parent_) parent_->Remove(this);
-    for (TMenuItem* item : items_) item->parent_ = nullptr;
+    if (parent_)
+        parent_->Remove(this);
+    for (TMenuItem* item : items_)
+        item->parent_ = nullptr;
 }
 
 void TMenuItem::Add(TMenuItem* item) {
-    if (!item || item->parent_ == this) return;
-    if (item->parent_) item->parent_->Remove(item);
+    if (!item || item->parent_ == this)
+        return;
+    if (item->parent_)
+        item->parent_->Remove(item);
     items_.push_back(item);
     item->parent_ = this;
 }
 
 void TMenuItem::Remove(TMenuItem* item) {
     auto it = std::find(items_.begin(), items_.end(), item);
-    if (it == items_.end()) return;
+    if (it == items_.end())
+        return;
     items_.erase(it);
     item->parent_ = nullptr;
 }
@@ -61,26 +68,33 @@ TMenuItem* TMenuItem::Find(const std::string& caption) const {
     auto plain = [](const std::string& s) {
         std::string r;
         for (char c : s)
-            if (c != '&') r += c;
+            if (c != '&')
+                r += c;
         return r;
     };
     for (TMenuItem* item : items_)
-        if (plain(item->caption_) == plain(caption)) return item;
+        if (plain(item->caption_) == plain(caption))
+            return item;
     return nullptr;
 }
 
 TMenuItem* TMenuItem::FindByCommand(UINT command) {
     for (TMenuItem* item : items_) {
-        if (item->command_ == command) return item;
-        if (TMenuItem* sub = item->FindByCommand(command)) return sub;
+        if (item->command_ == command)
+            return item;
+        if (TMenuItem* sub = item->FindByCommand(command))
+            return sub;
     }
     return nullptr;
 }
 
 void TMenuItem::Click() {
-    if (!enabled_) return;
-    if (autoCheck_) checked_ = !checked_;
-    if (OnClick) OnClick(this);
+    if (!enabled_)
+        return;
+    if (autoCheck_)
+        checked_ = !checked_;
+    if (OnClick)
+        OnClick(this);
 }
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), items_(nullptr) {}
@@ -94,11 +108,13 @@ ScopedMenu TPopupMenu::BuildMenu() {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-    if (shown_) return;  // already open
+    if (shown_)
+        return;  // already open
     shown_ = BuildMenu();
     UINT command = 0;
     try {
-        if (OnPopup) OnPopup(this);
+        if (OnPopup)
+            OnPopup(this);
         HWND owner = window_ ? window_ : (Application ? Application->Handle() : nullptr);
         command = static_cast<UINT>(::TrackPopupMenu(
             shown_.get(), TrackFlags | TPM_RETURNCMD | TPM_NONOTIFY, x, y, 0, owner, nullptr));
@@ -108,7 +124,8 @@ void TPopupMenu::Popup(int x, int y) {
     }
     shown_.reset();
     if (command != 0)
-        if (TMenuItem* item = items_.FindByCommand(command)) item->Click();
+        if (TMenuItem* item = items_.FindByCommand(command))
+            item->Click();
 }
 
 }  // namespace ui

@@ -11,7 +11,7 @@
 namespace ui {
 
 class TMenuItem : public TComponent {
-public:
+  public:
     explicit TMenuItem(TComponent* AOwner);
     ~TMenuItem() override;
     std::string ClassName() const override { return "TMenuItem"; }
@@ -44,7 +44,7 @@ public:
     virtual void Click();
     TNotifyEvent OnClick;
 
-private:
+  private:
     std::string caption_;
     bool checked_ = false, autoCheck_ = false, enabled_ = true, visible_ = true;
     UINT command_;
@@ -53,7 +53,7 @@ private:
 };
 
 class TPopupMenu : public TComponent {
-public:
+  public:
     explicit TPopupMenu(TComponent* AOwner);
     ~TPopupMenu() override;
     std::string ClassName() const override { return "TPopupMenu"; }
@@ -75,7 +75,7 @@ public:
 
     TNotifyEvent OnPopup;
 
-private:
+  private:
     TMenuItem items_;
     ScopedMenu shown_;
     TComponent* popupComponent_ = nullptr;

@@ -7,7 +7,7 @@
 namespace ui {
 
 class TTimer : public TComponent, private Window {
-public:
+  public:
     explicit TTimer(TComponent* AOwner);
     ~TTimer() override;
     std::string ClassName() const override { return "TTimer"; }
@@ -18,7 +18,7 @@ public:
     void SetInterval(unsigned ms);
     TNotifyEvent OnTimer;
 
-private:
+  private:
     void UpdateTimer();
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

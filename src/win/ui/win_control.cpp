@@ -11,12 +11,18 @@ namespace {
 
 TShiftState ShiftFromKeys(WPARAM keys) {
     TShiftState s = 0;
-    if (keys & MK_SHIFT) s |= ssShift;
-    if (keys & MK_CONTROL) s |= ssCtrl;
-    if (keys & MK_LBUTTON) s |= ssLeft;
-    if (keys & MK_RBUTTON) s |= ssRight;
-    if (keys & MK_MBUTTON) s |= ssMiddle;
-    if (::GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (keys & MK_SHIFT)
+        s |= ssShift;
+    if (keys & MK_CONTROL)
+        s |= ssCtrl;
+    if (keys & MK_LBUTTON)
+        s |= ssLeft;
+    if (keys & MK_RBUTTON)
+        s |= ssRight;
+    if (keys & MK_MBUTTON)
+        s |= ssMiddle;
+    if (::GetKeyState(VK_MENU) < 0)
+        s |= ssAlt;
     return s;
 }
 
@@ -31,7 +37,8 @@ TWinControl::~TWinControl() {
     while (!controls_.empty()) {
         TControl* child = controls_.back();
         RemoveControl(child);
-        if (auto* win = dynamic_cast<TWinControl*>(child)) win->DestroyWindowHandle();
+        if (auto* win = dynamic_cast<TWinControl*>(child))
+            win->DestroyWindowHandle();
     }
     DestroyWindowHandle();
 }
@@ -44,9 +51,12 @@ void TWinControl::CreateParams(WindowParams& p) {
     p.className = ClassName();
     p.caption = text_;
     p.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    if (Visible()) p.style |= WS_VISIBLE;
-    if (tabStop_) p.style |= WS_TABSTOP;
-    if (!Enabled()) p.style |= WS_DISABLED;
+    if (Visible())
+        p.style |= WS_VISIBLE;
+    if (tabStop_)
+        p.style |= WS_TABSTOP;
+    if (!Enabled())
+        p.style |= WS_DISABLED;
     p.x = Left();
     p.y = Top();
     p.width = Width();
@@ -58,21 +68,28 @@ void TWinControl::CreateHandle() {
     WindowParams p;
     CreateParams(p);
     CreateWindowHandle(p);
-    if (p.systemClass) ::SendMessageA(Handle(), WM_SETFONT, WPARAM(Font().Handle()), 0);
+    // Later siblings lie above earlier ones, as they were added.
+    if (p.style & WS_CHILD)
+        ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (p.systemClass)
+        ::SendMessageA(Handle(), WM_SETFONT, WPARAM(Font().Handle()), 0);
     for (TControl* c : controls_)
-        if (auto* win = dynamic_cast<TWinControl*>(c)) win->HandleNeeded();
+        if (auto* win = dynamic_cast<TWinControl*>(c))
+            win->HandleNeeded();
 }
 
 HWND TWinControl::HandleNeeded() {
     if (!HandleAllocated()) {
-        if (Parent() && !Parent()->HandleAllocated()) Parent()->HandleNeeded();
+        if (Parent() && !Parent()->HandleAllocated())
+            Parent()->HandleNeeded();
         CreateHandle();
     }
     return Handle();
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
-    if (parent == Parent()) return;
+    if (parent == Parent())
+        return;
     TControl::SetParent(parent);
     if (!parent) {
         DestroyWindowHandle();
@@ -84,7 +101,8 @@ void TWinControl::SetParent(TWinControl* parent) {
 }
 
 void TWinControl::RecreateWnd() {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated())
+        return;
     bool shown = ::IsWindowVisible(Handle()) != FALSE;
     recreating_ = true;
     try {
@@ -95,12 +113,14 @@ void TWinControl::RecreateWnd() {
         throw;
     }
     recreating_ = false;
-    if (shown) ::ShowWindow(Handle(), SW_SHOWNA);
+    if (shown)
+        ::ShowWindow(Handle(), SW_SHOWNA);
 }
 
 void TWinControl::InsertControl(TControl* child) {
     controls_.push_back(child);
-    if (auto* win = dynamic_cast<TWinControl*>(child)) tabList_.push_back(win);
+    if (auto* win = dynamic_cast<TWinControl*>(child))
+        tabList_.push_back(win);
     child->parent_ = this;
 }
 
@@ -111,25 +131,30 @@ void TWinControl::RemoveControl(TControl* child) {
 }
 
 int TWinControl::TabOrder() const {
-    if (!Parent()) return -1;
+    if (!Parent())
+        return -1;
     const auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-    if (!Parent()) return;
+    if (!Parent())
+        return;
     auto& list = Parent()->tabList_;
     int current = TabOrder();
-    if (current < 0) return;
+    if (current < 0)
+        return;
     order = std::max(0, std::min(order, static_cast<int>(list.size()) - 1));
-    if (order == current) return;
+    if (order == current)
+        return;
     list.erase(list.begin() + current);
     list.insert(list.begin() + order, this);
 }
 
 void TWinControl::SetTabStop(bool v) {
-    if (v == tabStop_) return;
+    if (v == tabStop_)
+        return;
     tabStop_ = v;
     if (HandleAllocated()) {
         LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE);
@@ -146,7 +171,8 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 }
 
 std::string TWinControl::Text() const {
-    if (!HandleAllocated()) return text_;
+    if (!HandleAllocated())
+        return text_;
     int n = ::GetWindowTextLengthA(Handle());
     std::string s(static_cast<size_t>(n) + 1, '\0');
     n = ::GetWindowTextA(Handle(), &s[0], n + 1);
@@ -155,29 +181,38 @@ std::string TWinControl::Text() const {
 }
 
 void TWinControl::SetText(const std::string& text) {
-    if (text == Text()) return;
+    if (text == Text())
+        return;
     text_ = text;
-    if (HandleAllocated()) ::SetWindowTextA(Handle(), text.c_str());
+    if (HandleAllocated())
+        ::SetWindowTextA(Handle(), text.c_str());
 }
 
 void TWinControl::SetFocus() {
-    if (HandleNeeded()) ::SetFocus(Handle());
+    if (HandleNeeded())
+        ::SetFocus(Handle());
 }
 
-bool TWinControl::Focused() const { return HandleAllocated() && ::GetFocus() == Handle(); }
+bool TWinControl::Focused() const {
+    return HandleAllocated() && ::GetFocus() == Handle();
+}
 
 void TWinControl::Invalidate() {
-    if (HandleAllocated()) ::InvalidateRect(Handle(), nullptr, TRUE);
+    if (HandleAllocated())
+        ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TWinControl::Update() {
-    if (HandleAllocated()) ::UpdateWindow(Handle());
+    if (HandleAllocated())
+        ::UpdateWindow(Handle());
 }
 
 void TWinControl::SetEnabled(bool v) {
-    if (v == Enabled()) return;
+    if (v == Enabled())
+        return;
     TControl::SetEnabled(v);
-    if (HandleAllocated()) ::EnableWindow(Handle(), v);
+    if (HandleAllocated())
+        ::EnableWindow(Handle(), v);
 }
 
 void TWinControl::BoundsChanged() {
@@ -187,7 +222,8 @@ void TWinControl::BoundsChanged() {
 }
 
 void TWinControl::VisibleChanged() {
-    if (HandleAllocated()) ::ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
+    if (HandleAllocated())
+        ::ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWinControl::FontChanged() {
@@ -195,7 +231,8 @@ void TWinControl::FontChanged() {
         ::SendMessageA(Handle(), WM_SETFONT, WPARAM(Font().Handle()), TRUE);
     }
     Invalidate();
-    for (TControl* c : controls_) c->ParentFontChanged();
+    for (TControl* c : controls_)
+        c->ParentFontChanged();
 }
 
 bool TWinControl::EraseBackground(HDC dc) {
@@ -216,10 +253,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
-            TMouseButton b = msg == WM_LBUTTONDOWN ? mbLeft
+            TMouseButton b = msg == WM_LBUTTONDOWN   ? mbLeft
                              : msg == WM_RBUTTONDOWN ? mbRight
                                                      : mbMiddle;
-            if (b == mbLeft) leftPressed_ = true;
+            if (b == mbLeft)
+                leftPressed_ = true;
             LRESULT r = DefaultProc(msg, wParam, lParam);
             MouseDown(b, ShiftFromKeys(wParam), x, y);
             return r;
@@ -227,18 +265,21 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK: {
-            TMouseButton b = msg == WM_LBUTTONDBLCLK ? mbLeft
+            TMouseButton b = msg == WM_LBUTTONDBLCLK   ? mbLeft
                              : msg == WM_RBUTTONDBLCLK ? mbRight
                                                        : mbMiddle;
             LRESULT r = DefaultProc(msg, wParam, lParam);
-            if (b == mbLeft) DblClick();
+            if (b == mbLeft)
+                DblClick();
             MouseDown(b, ShiftFromKeys(wParam) | ssDouble, x, y);
             return r;
         }
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            TMouseButton b = msg == WM_LBUTTONUP ? mbLeft : msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+            TMouseButton b = msg == WM_LBUTTONUP   ? mbLeft
+                             : msg == WM_RBUTTONUP ? mbRight
+                                                   : mbMiddle;
             LRESULT r = DefaultProc(msg, wParam, lParam);
             MouseUp(b, ShiftFromKeys(wParam), x, y);
             if (b == mbLeft && leftPressed_) {
@@ -246,7 +287,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 RECT rc;
                 ::GetClientRect(Handle(), &rc);
                 POINT pt{x, y};
-                if (::PtInRect(&rc, pt)) Click();
+                if (::PtInRect(&rc, pt))
+                    Click();
             }
             return r;
         }
@@ -266,7 +308,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_ERASEBKGND:
-            if (EraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+            if (EraseBackground(reinterpret_cast<HDC>(wParam)))
+                return 1;
             break;
         case WM_COMMAND:
         case WM_NOTIFY: {
@@ -279,7 +322,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         }
         default:
-            if (msg >= CN_BASE && msg < CN_BASE + 0x400) return 0;
+            if (msg >= CN_BASE && msg < CN_BASE + 0x400)
+                return 0;
             break;
     }
     return DefaultProc(msg, wParam, lParam);
@@ -289,10 +333,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
 
-TCustomControl::~TCustomControl() { canvas_.SetHandle(nullptr); }
+TCustomControl::~TCustomControl() {
+    canvas_.SetHandle(nullptr);
+}
 
-TCustomControl::CanvasDC::CanvasDC(TCustomControl& control)
-    : control_(control) {
+TCustomControl::CanvasDC::CanvasDC(TCustomControl& control) : control_(control) {
     if (!control.Canvas().HandleAllocated() && control.HandleAllocated()) {
         dc_ = ScopedGetDC(control.Handle());
         control_.canvas_.SetHandle(dc_.get());
@@ -300,7 +345,8 @@ TCustomControl::CanvasDC::CanvasDC(TCustomControl& control)
 }
 
 TCustomControl::CanvasDC::~CanvasDC() {
-    if (dc_) control_.canvas_.SetHandle(nullptr);
+    if (dc_)
+        control_.canvas_.SetHandle(nullptr);
 }
 
 LRESULT TCustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -313,11 +359,13 @@ LRESULT TCustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             Paint();
         } catch (...) {
             canvas_.SetHandle(saved);
-            if (!wParam) ::EndPaint(Handle(), &ps);
+            if (!wParam)
+                ::EndPaint(Handle(), &ps);
             throw;
         }
         canvas_.SetHandle(saved);
-        if (!wParam) ::EndPaint(Handle(), &ps);
+        if (!wParam)
+            ::EndPaint(Handle(), &ps);
         return 0;
     }
     return TWinControl::WndProc(msg, wParam, lParam);

@@ -20,7 +20,7 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
 class TWinControl : public TControl, public Window {
-public:
+  public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
 
@@ -51,7 +51,9 @@ public:
     void Invalidate() override;
     void Update() override;
     void SetEnabled(bool v) override;
-    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return WindowProc(msg, wParam, lParam); }
+    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+        return WindowProc(msg, wParam, lParam);
+    }
 
     // Makes the window anew (styles that the system cannot change in place); the children's
     // windows are made anew with it, and it keeps its visibility.
@@ -60,7 +62,7 @@ public:
 
     TWndMethod WindowProc;
 
-protected:
+  protected:
     friend class TControl;
     virtual void CreateParams(WindowParams& params);
     virtual void CreateHandle();
@@ -77,7 +79,7 @@ protected:
     // Erases the background with Color; false lets the system do it.
     virtual bool EraseBackground(HDC dc);
 
-private:
+  private:
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
@@ -88,7 +90,7 @@ private:
 
 // A windowed control that paints itself on its canvas.
 class TCustomControl : public TWinControl {
-public:
+  public:
     explicit TCustomControl(TComponent* AOwner);
     ~TCustomControl() override;
     std::string ClassName() const override { return "TCustomControl"; }
@@ -97,22 +99,22 @@ public:
 
     // Gives the canvas the window's DC outside WM_PAINT (for drawing at once), if it has none.
     class CanvasDC {
-    public:
+      public:
         explicit CanvasDC(TCustomControl& control);
         ~CanvasDC();
         CanvasDC(const CanvasDC&) = delete;
         CanvasDC& operator=(const CanvasDC&) = delete;
 
-    private:
+      private:
         TCustomControl& control_;
         ScopedGetDC dc_;
     };
 
-protected:
+  protected:
     virtual void Paint() {}
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     TCanvas canvas_;
 };
 

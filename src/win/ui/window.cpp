@@ -14,7 +14,8 @@ const char kObjectProp[] = "DeskClockObject";
 
 void RegisterWindowClass(const std::string& name, UINT style, WNDPROC proc) {
     static std::set<std::string> registered;
-    if (registered.count(name)) return;
+    if (registered.count(name))
+        return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
@@ -28,7 +29,9 @@ void RegisterWindowClass(const std::string& name, UINT style, WNDPROC proc) {
     registered.insert(name);
 }
 
-Window::~Window() { DestroyWindowHandle(); }
+Window::~Window() {
+    DestroyWindowHandle();
+}
 
 Window* Window::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<Window*>(::GetPropA(hwnd, kObjectProp)) : nullptr;
@@ -40,12 +43,15 @@ void Window::Attach(HWND hwnd) {
 }
 
 void Window::CreateWindowHandle(const WindowParams& p) {
-    if (hwnd_) return;
+    if (hwnd_)
+        return;
     HINSTANCE inst = ::GetModuleHandleA(nullptr);
-    if (!p.systemClass) RegisterWindowClass(p.className, p.classStyle, &Window::WindowProcedure);
+    if (!p.systemClass)
+        RegisterWindowClass(p.className, p.classStyle, &Window::WindowProcedure);
     HWND hwnd = ::CreateWindowExA(p.exStyle, p.className.c_str(), p.caption.c_str(), p.style, p.x,
                                   p.y, p.width, p.height, p.parent, nullptr, inst, this);
-    if (!hwnd) throw std::runtime_error("Error creating window of class " + p.className);
+    if (!hwnd)
+        throw std::runtime_error("Error creating window of class " + p.className);
     if (p.systemClass) {
         // A system control: keep its own procedure for default processing and route its
         // messages through ours from here on.
@@ -56,12 +62,14 @@ void Window::CreateWindowHandle(const WindowParams& p) {
 }
 
 void Window::DestroyWindowHandle() {
-    if (hwnd_) ::DestroyWindow(hwnd_);
+    if (hwnd_)
+        ::DestroyWindow(hwnd_);
     hwnd_ = nullptr;
 }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (systemProc_) return ::CallWindowProcA(systemProc_, hwnd_, msg, wParam, lParam);
+    if (systemProc_)
+        return ::CallWindowProcA(systemProc_, hwnd_, msg, wParam, lParam);
     return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
@@ -74,13 +82,16 @@ LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPA
     if (!self && msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
         self = static_cast<Window*>(cs->lpCreateParams);
-        if (self) self->Attach(hwnd);
+        if (self)
+            self->Attach(hwnd);
     }
-    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self)
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 
     LRESULT result = 0;
     bool ok = Guarded([&] { result = self->OnMessage(msg, wParam, lParam); });
-    if (!ok && msg == WM_NCCREATE) result = FALSE;
+    if (!ok && msg == WM_NCCREATE)
+        result = FALSE;
     if (msg == WM_NCDESTROY) {
         WNDPROC systemProc = self->systemProc_;
         ::RemovePropA(hwnd, kObjectProp);

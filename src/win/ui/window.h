@@ -21,7 +21,7 @@ struct WindowParams {
 };
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window();
     Window(const Window&) = delete;
@@ -34,7 +34,7 @@ public:
     // The framework object behind a window of ours, or nullptr.
     static Window* FromHandle(HWND hwnd);
 
-protected:
+  protected:
     void CreateWindowHandle(const WindowParams& params);
     void DestroyWindowHandle();
     // Default processing: the replaced procedure of a system-class window, else DefWindowProc.
@@ -43,7 +43,7 @@ protected:
     // After WM_NCDESTROY: the handle is gone.
     virtual void HandleDestroyed() {}
 
-private:
+  private:
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd);
 

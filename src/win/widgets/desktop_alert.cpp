@@ -82,6 +82,8 @@ void TDesktopAlert::SetAlertStyle(int32_t style) {
     style_ = core::TAlertStyle(style);
     popup.SetHandler(nullptr);
     handler_.reset();
+    // A grown region or a faded alpha of the old style would hide the popup under the new one.
+    popup.ResetLook();
     handler_ = core::CreateAlertStyleHandler(style_, popup, make_timer_);
     popup.SetHandler(handler_.get());
 }

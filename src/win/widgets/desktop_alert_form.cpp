@@ -201,6 +201,14 @@ void TFormDesktopAlert::SetAlpha(uint8_t alpha) {
     fn(hwnd_, 0, alpha, LWA_ALPHA);
 }
 
+void TFormDesktopAlert::ResetLook() {
+    if (!hwnd_)
+        return;
+    SetWindowRgn(hwnd_, nullptr, TRUE);
+    if (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_LAYERED)
+        SetAlpha(255);
+}
+
 void TFormDesktopAlert::SetRegionRect(const core::AlertRect& rect) {
     if (!hwnd_)
         return;

@@ -76,6 +76,9 @@ class TFormDesktopAlert : public core::AlertAnimationTarget, public core::Stacke
     std::function<void()> OnShow, OnClose, OnMouseEnter, OnMouseLeave, OnUserMove;
     std::function<void()> OnMessageClick, OnCloseButtonClick;
 
+    // Full opacity and no region: what a new style starts from, whatever the old one left.
+    void ResetLook();
+
     // core::AlertAnimationTarget
     void ShowPopup() override { Show(); }
     void ClosePopup() override { Close(); }

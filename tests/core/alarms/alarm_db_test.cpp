@@ -209,7 +209,7 @@ TEST(AlarmStore, OptionsReachTheFileOnlyBySaving) {
     EXPECT_EQ(file.Read(), Bytes({'Z', 'Q', 'M', 0, 0, 0, 0, 0, 1, 0}));
 }
 
-TEST(AlarmStore, AForeignMagicYieldsNoAlarmsAndKeepsTheHeaderAsRead) {
+TEST(AlarmStore, AForeignFileYieldsTheDefaultsSoNewAlarmsSurviveTheNextStart) {
     const TAlarmRecord r = MakeAlarm(1, 9, 0, "x");
     for (const Bytes& magic : {Bytes{'Z', 'Q', 'm', 0}, Bytes{'Z', 'Q', 'M', '!'},
                                Bytes{'A', 'B', 'C', 0}, Bytes{0, 'Q', 'M', 0}}) {
@@ -218,11 +218,17 @@ TEST(AlarmStore, AForeignMagicYieldsNoAlarmsAndKeepsTheHeaderAsRead) {
         TAlarmDB db;
         db.LoadFromBytes(file.data(), file.size());
         EXPECT_EQ(db.Count(), 0);
-        EXPECT_FALSE(db.HasMagic());
-        EXPECT_TRUE(db.AutoRun());
-        Bytes expect(file.begin(), file.begin() + 10);
-        expect[6] = 0;
-        EXPECT_EQ(db.SaveToBytes(), expect) << "the count is 0 so the saved file stays whole";
+        EXPECT_TRUE(db.ForeignFile());
+        EXPECT_TRUE(db.HasMagic());
+        EXPECT_FALSE(db.AutoRun());
+        EXPECT_TRUE(db.ShowOnTip());
+        db.AddAlarm(MakeAlarm(1, 7, 30, "new"));
+        const Bytes saved = db.SaveToBytes();
+        TAlarmDB again;
+        again.LoadFromBytes(saved.data(), saved.size());
+        EXPECT_FALSE(again.ForeignFile());
+        ASSERT_EQ(again.Count(), 1);
+        EXPECT_EQ(again.GetAlarm(0).Title(), "new");
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Temporary alarm files and records for the alarm tests.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -17,8 +18,9 @@ class TempFile {
   public:
     explicit TempFile(const std::string& suffix = ".sav") {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::string(::testing::TempDir()) + "alarm_" + info->test_suite_name() + "_" +
-                info->name() + suffix;
+        // The process id keeps test runs of several checkouts apart.
+        path_ = std::string(::testing::TempDir()) + "alarm_" + std::to_string(::getpid()) + "_" +
+                info->test_suite_name() + "_" + info->name() + suffix;
         std::remove(path_.c_str());
     }
     ~TempFile() {

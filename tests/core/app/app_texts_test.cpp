@@ -16,8 +16,8 @@ TEST(ApplicationTitleTest, FileNameWithoutFolderCutAtFirstDotRestLowerCase) {
 TEST(ErrorBoxTextTest, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
     EXPECT_EQ(core::ErrorBoxText("Stream read error"), "Stream read error.");
     EXPECT_EQ(core::ErrorBoxText("Done."), "Done.");
-    EXPECT_EQ(core::ErrorBoxText("Stop!"), "Stop!");    // '!' sorts before '.'
-    EXPECT_EQ(core::ErrorBoxText("Why?"), "Why?.");     // '?' sorts after '.'
+    EXPECT_EQ(core::ErrorBoxText("Stop!"), "Stop!");  // '!' sorts before '.'
+    EXPECT_EQ(core::ErrorBoxText("Why?"), "Why?.");   // '?' sorts after '.'
     EXPECT_EQ(core::ErrorBoxText("Path \"a\""), "Path \"a\"");
     EXPECT_EQ(core::ErrorBoxText("Code 7"), "Code 7.");
     EXPECT_EQ(core::ErrorBoxText("\xE9t\xE9"), "\xE9t\xE9.");  // high bytes sort after

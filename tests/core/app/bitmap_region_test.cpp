@@ -121,4 +121,25 @@ TEST(BitmapRegion, RingShapeGivesBandsWithTwoRuns) {
     EXPECT_EQ(rects, expected);
 }
 
+TEST(BitmapRegion, RegionDataBlockForExtCreateRegion) {
+    std::vector<core::RegionRect> rects = {{5, 1, 9, 2}, {2, 2, 4, 6}, {7, 2, 12, 6}};
+    core::Bytes data = core::RegionData(rects);
+    ASSERT_EQ(data.size(), 32u + 3 * 16);
+    EXPECT_EQ(core::GetU32(&data[0]), 32u);
+    EXPECT_EQ(core::GetU32(&data[4]), 1u);
+    EXPECT_EQ(core::GetU32(&data[8]), 3u);
+    EXPECT_EQ(core::GetU32(&data[12]), 48u);
+    EXPECT_EQ(core::GetI32(&data[16]), 2);  // bounds
+    EXPECT_EQ(core::GetI32(&data[20]), 1);
+    EXPECT_EQ(core::GetI32(&data[24]), 12);
+    EXPECT_EQ(core::GetI32(&data[28]), 6);
+    EXPECT_EQ(core::GetI32(&data[32 + 16 + 8]), 4) << "second rectangle's right";
+    EXPECT_EQ(core::GetI32(&data[32 + 32 + 12]), 6) << "third rectangle's bottom";
+
+    core::Bytes none = core::RegionData({});
+    ASSERT_EQ(none.size(), 32u);
+    EXPECT_EQ(core::GetU32(&none[8]), 0u);
+    EXPECT_EQ(core::RegionBounds({}), core::RegionRect{});
+}
+
 }  // namespace

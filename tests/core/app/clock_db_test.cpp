@@ -200,6 +200,19 @@ TEST(ClockDB, ReadDesignFromDiskAndMissingFileChangesNothing) {
     core::TClockDB db;
     db.ReadDesign(path);
     EXPECT_EQ(db.Header.ClockName(), "Test Clock");
+
+    // The same checks hold when reading the file itself.
+    d.Clock.SetFaceSize(0xFFFFFFF0u);
+    file = core::BuildDesignFile(d);
+    core::WriteWholeFile(path, file.data(), file.size());
+    core::TClockDB lying;
+    EXPECT_THROW(lying.ReadDesign(path), core::StreamError);
+    EXPECT_EQ(lying.FaceStream().capacity(), 0u);
+    core::WriteWholeFile(path, file.data(), 500);
+    core::TClockDB cut;
+    EXPECT_THROW(cut.ReadDesign(path), core::StreamError);
+    EXPECT_EQ(cut.Header.ClockName(), "Test Clock");
+
     std::remove(path.c_str());
     core::TClockDB empty;
     empty.ReadDesign(path);

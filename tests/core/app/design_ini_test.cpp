@@ -16,7 +16,7 @@ using core::Bytes;
 namespace fs = std::filesystem;
 
 class DesignIniTest : public testsupport::ScratchFolderTest {
-protected:
+  protected:
     // Parses `text` as if it were the file d.ini in the scratch folder.
     core::ClockDesign Parse(const std::string& text) const {
         return core::ParseDesignIni(text, Path("d.ini"));
@@ -29,7 +29,6 @@ protected:
         }
         return "(no error)";
     }
-
 };
 
 TEST_F(DesignIniTest, PackSetsFieldsAndDerivesStreamSizesAndNames) {
@@ -82,6 +81,13 @@ TEST_F(DesignIniTest, PackSetsFieldsAndDerivesStreamSizesAndNames) {
     EXPECT_EQ(db.SoundStream(), d.Sound);
 }
 
+TEST_F(DesignIniTest, ByteOrderMarkAtTheStartIsSkipped) {
+    core::ClockDesign d = Parse("\xEF\xBB\xBF[Header]\nClockName=Marked\n");
+    EXPECT_EQ(d.Header.ClockName(), "Marked");
+    EXPECT_NE(ErrorOf("[Header]\n\xEF\xBB\xBF" "ClockName=x\n").find("unknown key"), std::string::npos)
+        << "only at the very start";
+}
+
 TEST_F(DesignIniTest, ExplicitValuesWinOverDerivedOnes) {
     Write("f.bmp", "BM");
     core::ClockDesign d = Parse(
@@ -122,7 +128,8 @@ TEST_F(DesignIniTest, EveryFaultNamesFileLineAndKey) {
         {"[Header]\nMagic=ZQMZQM\n", "Magic: text of 6 characters is longer than its field of 5"},
         {"[Alert]\nSoundName=\"abc\n", "SoundName: malformed quoted text"},
         {"[Alert]\nSoundName=\"a\\qb\"\n", "SoundName: malformed quoted text"},
-        {"[Alert]\nAlertPosition=dapNowhere\n", "AlertPosition: \"dapNowhere\" is not a number"},
+        {"[Alert]\nAlertPosition=dapNowhere\n",
+         "AlertPosition: \"dapNowhere\" is neither a number nor one of dapTopLeft, "},
         {"[HeaderFont]\nStyle=bold heavy\n", "[HeaderFont] Style: unknown style \"heavy\""},
         {"[Clock]\nLedTop=1\n\nLedTop=2\n", "4: [Clock] LedTop: given twice (first on line 2)"},
         {"[Clock]\nFace=nothere.bmp\n", "2: [Clock] Face: Cannot open file"},

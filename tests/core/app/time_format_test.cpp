@@ -68,6 +68,18 @@ TEST(FormatLongTime, SettingsFilledFieldByField) {
               "10:30:59");
 }
 
+TEST(TimeFormatFromLocale, ReadsTheLocaleValues) {
+    const TimeFormatSettings enUS = core::TimeFormatFromLocale({"0", "0", ":", "AM", "PM", "0"});
+    EXPECT_EQ(core::FormatLongTime(T(13, 4, 5), enUS), "1:04:05 PM");
+    const TimeFormatSettings deDE = core::TimeFormatFromLocale({"1", "1", ":", "", "", "0"});
+    EXPECT_EQ(core::FormatLongTime(T(7, 4, 5), deDE), "07:04:05");
+    const TimeFormatSettings koKR = core::TimeFormatFromLocale({"0", "0", ":", "AM", "PM", "1"});
+    EXPECT_EQ(core::FormatLongTime(T(0, 4, 5), koKR), "AM 12:04:05");
+    const TimeFormatSettings odd = core::TimeFormatFromLocale({"x", "", "", "a", "p", "junk"});
+    EXPECT_TRUE(odd.twelveHour) << "an unreadable number counts as 0";
+    EXPECT_EQ(core::FormatLongTime(T(23, 0, 0), odd), "11:00:00 p");
+}
+
 TEST(ParseTimeFormatPicture, ReadsQuotedSeparatorsAndDefaults) {
     const TimeFormatSettings quoted = core::ParseTimeFormatPicture("HH' h 'mm' min 'ss");
     EXPECT_EQ(quoted.separator, " h ");

@@ -1,5 +1,5 @@
 #pragma once
-// Inputs for codec tests, made here from fixed seeds so every run sees the same bytes.
+// Inputs for codec tests, generated here the same way on every run.
 #include <random>
 #include <string>
 
@@ -7,8 +7,8 @@
 
 namespace codec_test {
 
-inline core::Bytes RandomBytes(size_t n, unsigned seed, int alphabet = 256) {
-    std::mt19937 rng(seed);
+inline core::Bytes RandomBytes(size_t n, unsigned variant, int alphabet = 256) {
+    std::mt19937 rng(variant);
     core::Bytes b(n);
     for (auto& c : b)
         c = uint8_t(rng() % unsigned(alphabet));
@@ -16,11 +16,11 @@ inline core::Bytes RandomBytes(size_t n, unsigned seed, int alphabet = 256) {
 }
 
 // Word-like text with lines, the kind of content a skin definition has.
-inline core::Bytes Text(size_t n, unsigned seed) {
+inline core::Bytes Text(size_t n, unsigned variant) {
     static const char* const kWords[] = {
         "Button", "Image",     "=",     "LeftWidth", "TopHeight", "[Personality]", "Trans", "1",
         "0",      "255 0 255", "frame", "menuBar",   "; comment", "Tile",          "skin"};
-    std::mt19937 rng(seed);
+    std::mt19937 rng(variant);
     std::string s;
     while (s.size() < n) {
         s += kWords[rng() % 15];
@@ -31,8 +31,8 @@ inline core::Bytes Text(size_t n, unsigned seed) {
 }
 
 // A 24-bit bitmap-like picture: header, flat areas, gradients, a magenta key and some noise.
-inline core::Bytes Bitmap(int width, int height, unsigned seed) {
-    std::mt19937 rng(seed);
+inline core::Bytes Bitmap(int width, int height, unsigned variant) {
+    std::mt19937 rng(variant);
     core::Bytes b(54, 0);
     b[0] = 'B';
     b[1] = 'M';

@@ -19,7 +19,8 @@ TEST(MixColors, HundredthsBelowOneHundredThousandthsAbove) {
     EXPECT_EQ(core::MixColors(RGBColour(200, 200, 200), core::kWhite, 150),
               RGBColour(247, 247, 247));
     EXPECT_EQ(core::MixColors(RGBColour(10, 20, 30), RGBColour(90, 80, 70), 100),
-              RGBColour(82, 74, 66)) << "100 is already in thousandths";
+              RGBColour(82, 74, 66))
+        << "100 is already in thousandths";
 }
 
 TEST(MixColors, ResolvesSystemColoursAndStaysInRange) {
@@ -43,14 +44,15 @@ TEST(SaturationFigure, DarkColoursCountAsSaturated) {
 }
 
 TEST(GradientRamp, RunsEndToEndAndSurvivesCacheTurnover) {
-    const std::vector<uint32_t> ramp = core::GradientRamp(5, RGBColour(0, 0, 0),
-                                                          RGBColour(200, 100, 40));
+    const std::vector<uint32_t> ramp =
+        core::GradientRamp(5, RGBColour(0, 0, 0), RGBColour(200, 100, 40));
     ASSERT_EQ(ramp.size(), 5u);
     EXPECT_EQ(ramp[0], RGBColour(0, 0, 0));
     EXPECT_EQ(ramp[2], RGBColour(100, 50, 20));
     EXPECT_EQ(ramp[4], RGBColour(200, 100, 40));
     // Push the entry out through more than 16 other ramps; it must be rebuilt the same.
-    for (int i = 0; i < 40; ++i) core::GradientRamp(3 + i, 0, core::kWhite);
+    for (int i = 0; i < 40; ++i)
+        core::GradientRamp(3 + i, 0, core::kWhite);
     EXPECT_EQ(core::GradientRamp(5, RGBColour(0, 0, 0), RGBColour(200, 100, 40)), ramp);
     EXPECT_EQ(core::GradientRamp(1, 7, 9), std::vector<uint32_t>{7});
     EXPECT_TRUE(core::GradientRamp(0, 7, 9).empty());

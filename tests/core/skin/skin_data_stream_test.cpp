@@ -13,7 +13,9 @@
 
 namespace {
 
-core::Bytes Text(const std::string& s) { return core::Bytes(s.begin(), s.end()); }
+core::Bytes Text(const std::string& s) {
+    return core::Bytes(s.begin(), s.end());
+}
 
 // A skin file holding a definition and one picture, made with our own archive writer.
 core::Bytes MakeSkinFile(const std::string& ini, const std::string& iniName = "Skin.ini") {
@@ -53,8 +55,9 @@ TEST(SkinLoad, RefusedOrDamagedSkinsLeaveTheNoSkinMark) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "This is Older Skin File\rPlease update to new version !");
 
-    for (const core::Bytes& bad : {core::Bytes{}, core::Bytes{1, 2}, core::Bytes{0xFF, 0xFF, 0xFF, 0x7F, 1},
-                                   core::Bytes{16, 0, 0, 0, 0xAA, 0x55, 0x12}}) {
+    for (const core::Bytes& bad :
+         {core::Bytes{}, core::Bytes{1, 2}, core::Bytes{0xFF, 0xFF, 0xFF, 0x7F, 1},
+          core::Bytes{16, 0, 0, 0, 0xAA, 0x55, 0x12}}) {
         d.SetSkinFileBytes(bad);
         EXPECT_NO_THROW(d.LoadSkinFromStream());
         EXPECT_TRUE(d.NoSkin());

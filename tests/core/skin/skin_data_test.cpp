@@ -13,7 +13,9 @@ using core::Bitmap;
 using core::RGBColour;
 using core::TSkinData;
 
-Bitmap Solid(int w, int h, uint32_t c) { return Bitmap(w, h, c); }
+Bitmap Solid(int w, int h, uint32_t c) {
+    return Bitmap(w, h, c);
+}
 
 // Frames side by side, frame i (from 0) filled with colours[i].
 Bitmap Strip(int frameW, int h, const std::vector<uint32_t>& colours) {
@@ -68,7 +70,8 @@ TEST(SkinDefinitions, DefaultsWhenEverySectionIsMissing) {
     EXPECT_EQ(d->Colour(core::kSkinTitleTextNoActive),
               core::SystemColour(core::kColorInactiveCaptionText));
     EXPECT_EQ(d->Colour(core::kSkinMenubar), core::SystemColour(core::kColorBtnFace));
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(d->CustomColour(i), core::TSkinColor(core::kWhite));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(d->CustomColour(i), core::TSkinColor(core::kWhite));
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(d->Border(i).Picture.Empty());
         EXPECT_EQ(d->Border(i).FrameCount, 1);
@@ -166,7 +169,8 @@ TEST(SkinDefinitions, MdiButtonsCutFromOnePicture) {
     TestSkin skin;
     Bitmap mdi(120, 10);
     for (int x = 0; x < 120; ++x)
-        for (int y = 0; y < 10; ++y) mdi.Set(x, y, uint32_t(x * 16 + y));
+        for (int y = 0; y < 10; ++y)
+            mdi.Set(x, y, uint32_t(x * 16 + y));
     skin.Add("mdi.bmp", mdi);
     skin.ini = "[MDICONTROLS]\nImage=mdi.bmp\n";
     auto d = skin.Read();

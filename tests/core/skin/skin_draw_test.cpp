@@ -11,7 +11,8 @@ using core::Rect;
 core::Bitmap Numbered(int w, int h) {
     core::Bitmap b(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.Set(x, y, uint32_t(y * 100 + x + 1));
+        for (int x = 0; x < w; ++x)
+            b.Set(x, y, uint32_t(y * 100 + x + 1));
     return b;
 }
 
@@ -51,16 +52,18 @@ TEST(NineGrid, MarginsThatDoNotFitAreDroppedPairwise) {
 }
 
 TEST(NineGrid, TiledMiddleRepeatsAndCutsTheLastCopy) {
-    const auto pieces = core::NineGridPieces(Rect{0, 0, 6, 6}, Rect{0, 0, 11, 6},
-                                             core::Margins{1, 1, 1, 1}, true);
+    const auto pieces =
+        core::NineGridPieces(Rect{0, 0, 6, 6}, Rect{0, 0, 11, 6}, core::Margins{1, 1, 1, 1}, true);
     std::vector<BlitPiece> middle;
     for (const auto& p : pieces)
-        if (p.dst.left >= 1 && p.dst.right <= 10 && p.dst.top == 1) middle.push_back(p);
+        if (p.dst.left >= 1 && p.dst.right <= 10 && p.dst.top == 1)
+            middle.push_back(p);
     // Middle source is 4x4, target middle 9x4: copies at 1, 5 and a 1-wide one at 9.
     ASSERT_EQ(middle.size(), 3u);
     EXPECT_EQ(middle[2].src, (Rect{1, 1, 2, 5}));
     EXPECT_EQ(middle[2].dst, (Rect{9, 1, 10, 5}));
-    for (const auto& p : middle) EXPECT_FALSE(p.Stretched());
+    for (const auto& p : middle)
+        EXPECT_FALSE(p.Stretched());
 }
 
 TEST(NineGrid, OversizedMarginsNeverReachOutsideThePicture) {
@@ -111,10 +114,10 @@ TEST(DrawPieces, StretchesNearestAndKeysOnMagenta) {
 TEST(DrawPieces, NineGridComposesPixelForPixel) {
     const core::Bitmap pic = Numbered(4, 4);
     core::Bitmap target(6, 6);
-    core::DrawPieces(target, pic,
-                     core::NineGridPieces(Rect{0, 0, 4, 4}, Rect{0, 0, 6, 6},
-                                          core::Margins{1, 1, 1, 1}, true),
-                     false);
+    core::DrawPieces(
+        target, pic,
+        core::NineGridPieces(Rect{0, 0, 4, 4}, Rect{0, 0, 6, 6}, core::Margins{1, 1, 1, 1}, true),
+        false);
     EXPECT_EQ(target.At(0, 0), pic.At(0, 0));
     EXPECT_EQ(target.At(5, 5), pic.At(3, 3));
     EXPECT_EQ(target.At(5, 0), pic.At(3, 0));
@@ -131,7 +134,8 @@ TEST(Region, RowRunsWithToleranceAndOrigin) {
     pic.Set(0, 0, core::kMagenta);
     pic.Set(1, 0, core::RGBColour(250, 5, 255));  // within a tolerance of (10, 10, 0)
     pic.Set(3, 0, core::kMagenta);
-    for (int x = 0; x < 5; ++x) pic.Set(x, 1, core::kMagenta);
+    for (int x = 0; x < 5; ++x)
+        pic.Set(x, 1, core::kMagenta);
     const auto runs = core::RegionFromPicture(pic, core::RGBColour(245, 0, 250),
                                               core::RGBColour(10, 10, 10), 100, 50);
     ASSERT_EQ(runs.size(), 2u);
@@ -140,6 +144,21 @@ TEST(Region, RowRunsWithToleranceAndOrigin) {
     const auto exact = core::RegionFromPicture(pic, core::kMagenta, 0, 0, 0);
     ASSERT_EQ(exact.size(), 2u);
     EXPECT_EQ(exact[0], (Rect{1, 0, 3, 1}));
+}
+
+TEST(Region, RunsGoOutInBlocksOfTwoThousand) {
+    // A checkerboard row of 4,001 pixels has 2,001 runs: two blocks, the second holding one.
+    core::Bitmap pic(4001, 2, core::kMagenta);
+    for (int x = 0; x < 4001; x += 2)
+        pic.Set(x, 0, 0);
+    const auto runs = core::RegionFromPicture(pic, core::kMagenta, 0, 0, 0);
+    ASSERT_EQ(runs.size(), 2001u);
+    const auto blocks = core::RegionBlocks(runs);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].size(), 2000u);
+    ASSERT_EQ(blocks[1].size(), 1u);
+    EXPECT_EQ(blocks[1][0], (Rect{4000, 0, 4001, 1}));
+    EXPECT_TRUE(core::RegionBlocks({}).empty());
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ TEST(SkinReader, OpensASkinFileAndHandsOutEntriesByName) {
     core::TSkinReader reader([&](const std::string&) { ++messages; });
     ASSERT_TRUE(reader.Open(file));
     EXPECT_EQ(messages, 0);
+    EXPECT_FALSE(reader.Overrun());
     EXPECT_EQ(reader.EntryCount(), 5u);
     EXPECT_EQ(reader.Names(), (std::vector<std::string>{"skin.ini", "top.bmp", "empty.bmp",
                                                         "button.bmp", "second.ini"}));
@@ -148,6 +149,13 @@ TEST(SkinReader, BadSkinFilesAreRefused) {
     for (size_t i = 4; i < garbled.size(); i += 3)
         garbled[i] ^= 0x5A;
     EXPECT_FALSE(reader.Open(garbled));
+
+    // Cut inside the last entry: the directory still fits, so the skin opens, and says the
+    // file ran short.
+    Bytes cut(file.begin(), file.end() - 3);
+    ASSERT_TRUE(reader.Open(cut));
+    EXPECT_TRUE(reader.Overrun());
+    EXPECT_EQ(reader.EntryCount(), 5u);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Runs the real alarmtool binary on files in the test's temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,7 +31,7 @@ std::string Quote(const std::string& arg) {
 
 Result RunTool(const std::vector<std::string>& args) {
     const std::string errPath = std::string(::testing::TempDir()) + "alarmtool_stderr_" +
-                                 std::to_string(::getpid()) + ".txt";
+                                std::to_string(::getpid()) + ".txt";
     std::string command = Quote(std::string(TOOLS_BIN_DIR) + "/alarmtool");
     for (const auto& a : args)
         command += " " + Quote(a);
@@ -170,6 +171,18 @@ TEST(AlarmTool, BadInputIsStatusTwoAndLeavesTheFileAlone) {
         EXPECT_FALSE(r.err.empty()) << line;
         EXPECT_EQ(file.Read(), before) << line;
     }
+}
+
+TEST(AlarmTool, AFailedSaveIsReportedAndTheFileKept) {
+    TempFile file;
+    Add(file.path(), {"--type", "daily", "--time", "08:00", "--title", "keep"});
+    const Bytes before = file.Read();
+    ASSERT_EQ(::mkdir((file.path() + ".new").c_str(), 0700), 0);
+    const Result r = Add(file.path(), {"--type", "daily", "--time", "09:00", "--title", "x"});
+    ::rmdir((file.path() + ".new").c_str());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
+    EXPECT_EQ(file.Read(), before);
 }
 
 TEST(AlarmTool, RefusesFilesThatAreNotAlarmStores) {

@@ -62,7 +62,6 @@ TEST_F(ClockDesignTool, PackDumpUnpackStampRoundTrip) {
     EXPECT_NE(r.output.find("FaceSize=13\n"), std::string::npos);
     EXPECT_NE(r.output.find("Style=bold\n"), std::string::npos);
 
-    fs::create_directories(dir_ / "out");
     r = RunTool("unpack " + Q("d.clk") + " " + Q("out"));
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_TRUE(fs::exists(dir_ / "out" / "d.ini"));

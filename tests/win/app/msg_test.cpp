@@ -50,7 +50,8 @@ TEST(MsgTest, TheRealBoxIsASystemDialogWithTheTextAndAnswersYes) {
     std::string seenText, seenCaption;
     timer.OnTimer = [&](ui::TObject*) {
         HWND box = ::FindWindowA("#32770", ui::Application->Title().c_str());
-        if (!box) return;
+        if (!box)
+            return;
         timer.SetEnabled(false);
         char caption[128] = {0};
         ::GetWindowTextA(box, caption, sizeof caption);
@@ -60,7 +61,8 @@ TEST(MsgTest, TheRealBoxIsASystemDialogWithTheTextAndAnswersYes) {
             char cls[32] = {0}, text[256] = {0};
             ::GetClassNameA(child, cls, sizeof cls);
             ::GetWindowTextA(child, text, sizeof text);
-            if (lstrcmpiA(cls, "Static") == 0 && text[0]) seenText = text;
+            if (lstrcmpiA(cls, "Static") == 0 && text[0])
+                seenText = text;
         }
         ::PostMessageA(box, WM_COMMAND, IDYES, 0);
     };

@@ -6,18 +6,17 @@
 namespace {
 
 class ApplicationEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override { app_ = new ui::TApplication(); }
     void TearDown() override {
         delete app_;
         app_ = nullptr;
     }
 
-private:
+  private:
     ui::TApplication* app_ = nullptr;
 };
 
-const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 }  // namespace

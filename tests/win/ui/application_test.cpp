@@ -94,15 +94,14 @@ TEST(FormCreateTest, AnErrorInOnCreateIsShownAndTheFormLivesOnWithWhatWasSet) {
     char cls[64];
     ::GetClassNameA(form->Handle(), cls, sizeof cls);
     EXPECT_STREQ(cls, "TFailingForm");
-    if (Application->MainForm() == form) Application->ClearMainForm();
+    if (Application->MainForm() == form)
+        Application->ClearMainForm();
     delete form;
 }
 
 struct HaltingForm : TForm {
     explicit HaltingForm(TComponent* owner) : TForm(owner) {
-        OnCreate = [](TObject*) {
-            Application->Halt(0);
-        };
+        OnCreate = [](TObject*) { Application->Halt(0); };
         OnDestroy = [this](TObject*) { destroyed = true; };
     }
     bool destroyed = false;
@@ -132,12 +131,14 @@ TEST(ApplicationEventsTest, SeesQueuedMessagesBeforeDispatchAndCanSwallowThem) {
     int seen = 0, dispatched = 0;
     auto old = form.WindowProc;
     form.WindowProc = [&](UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_APP + 7) ++dispatched;
+        if (m == WM_APP + 7)
+            ++dispatched;
         return old(m, w, l);
     };
     TApplicationEvents events(nullptr);
     events.OnMessage = [&](MSG& msg, bool& handled) {
-        if (msg.message != WM_APP + 7) return;
+        if (msg.message != WM_APP + 7)
+            return;
         ++seen;
         handled = msg.wParam == 1;
     };
@@ -162,7 +163,8 @@ TEST(ModalTest, ShowModalDisablesOtherWindowsKeepsTimersAndReturnsTheResult) {
     timer.OnTimer = [&](TObject*) {
         ++ticks;
         otherDisabled = !::IsWindowEnabled(other.Handle());
-        if (ticks == 3) dialog.SetModalResult(mrOk);
+        if (ticks == 3)
+            dialog.SetModalResult(mrOk);
     };
     dialog.OnClose = [&](TObject*, TCloseAction&) { closeCalled = true; };
     EXPECT_EQ(dialog.ShowModal(), mrOk);
@@ -175,7 +177,8 @@ TEST(ModalTest, ShowModalDisablesOtherWindowsKeepsTimersAndReturnsTheResult) {
     // Close on a modal form answers mrCancel.
     ticks = 0;
     timer.OnTimer = [&](TObject*) {
-        if (++ticks == 2) dialog.Close();
+        if (++ticks == 2)
+            dialog.Close();
     };
     EXPECT_EQ(dialog.ShowModal(), mrCancel);
 }
@@ -201,6 +204,29 @@ TEST(CloseTest, CloseActionsHideOrFreeTheForm) {
     keepForm.Show();
     ::SendMessageA(keepForm.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(keepForm.Visible());
+}
+
+struct NotedForm : TForm {
+    explicit NotedForm(TComponent* owner, std::vector<std::string>* log) : TForm(owner), log_(log) {
+        OnDestroy = [this](TObject*) { log_->push_back("destroy:" + note_); };
+        new TImage(this);
+    }
+    ~NotedForm() override {
+        DoDestroy();  // the handler reads note_, which dies before ~TForm runs
+        log_->push_back("members gone");
+    }
+    std::vector<std::string>* log_;
+    std::string note_ = "whole";
+};
+
+TEST(CloseTest, OnDestroyRunsOnceWhileTheDerivedFormIsWhole) {
+    std::vector<std::string> log;
+    auto* owner = new TComponent(nullptr);
+    new NotedForm(owner, &log);
+    delete owner;  // forms go with their owner
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "destroy:whole");
+    EXPECT_EQ(log[1], "members gone");
 }
 
 TEST(MenuTest, AutoCheckTogglesBeforeOnClickAndSeparatorsAreNotCommands) {
@@ -248,7 +274,8 @@ TEST(MenuTest, PopupShowsASystemMenuWindowAndRunsTheChosenItem) {
     bool menuFound = false, handleSeen = false;
     timer.OnTimer = [&](TObject*) {
         HWND popup = ::FindWindowA("#32768", nullptr);
-        if (!popup || !::IsWindowVisible(popup)) return;
+        if (!popup || !::IsWindowVisible(popup))
+            return;
         menuFound = true;
         handleSeen = menu.Handle() != nullptr;
         timer.SetEnabled(false);

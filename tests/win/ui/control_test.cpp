@@ -68,7 +68,9 @@ TEST(FontTest, WritesNotifyOnlyOnChangeAndSizeFollowsHeight) {
 }
 
 // True when part of the window waits to be repainted.
-bool HasUpdateRegion(HWND hwnd) { return ::GetUpdateRect(hwnd, nullptr, FALSE) != FALSE; }
+bool HasUpdateRegion(HWND hwnd) {
+    return ::GetUpdateRect(hwnd, nullptr, FALSE) != FALSE;
+}
 
 TEST(ControlTest, EqualWritesDoNothingAndChangedVisualsInvalidate) {
     TForm form(nullptr);
@@ -123,7 +125,8 @@ TEST(ControlTest, TabOrderFollowsInsertionAndCanBeRearranged) {
     auto* a = new TImage(&form);
     auto* b = new TImage(&form);
     auto* c = new TImage(&form);
-    for (auto* x : {a, b, c}) x->SetParent(&form);
+    for (auto* x : {a, b, c})
+        x->SetParent(&form);
     c->SetTabOrder(0);
     std::vector<TWinControl*> order;
     form.GetTabOrderList(order);
@@ -140,7 +143,8 @@ TEST(AutoSizeTest, VisibleControlsMoveTogetherToTheCornerAndTheWindowFitsThem) {
     auto* face = new TImage(&form);
     auto* led = new TImage(&form);
     auto* hidden = new TImage(&form);
-    for (auto* x : {face, led, hidden}) x->SetParent(&form);
+    for (auto* x : {face, led, hidden})
+        x->SetParent(&form);
     face->SetBounds(64, 8, 131, 112);
     led->SetBounds(56, 20, 46, 37);
     hidden->SetBounds(0, 0, 500, 500);

@@ -358,4 +358,50 @@ TEST_F(DesktopAlertTest, ZeroDisplayTimeStaysUntilClosed) {
     EXPECT_FALSE(IsWindowVisible(h));
 }
 
+TEST_F(DesktopAlertTest, SwitchingStyleAfterAGrownCloseShowsTheWholePopup) {
+    TDesktopAlert& a = Make();
+    a.SetAlertStyle(core::asCenterGrow);
+    a.StyleOptions().SetDisplayDuration(0);
+    a.Execute();
+    HWND h = PopupOf(a);
+    a.StyleOptions().BeginClosing();
+    while (timers_.Log().running)
+        timers_.Fire();
+    ASSERT_EQ(RegionBox(h).Width(), 0) << "closed at 0 %";
+
+    a.SetAlertStyle(core::asFade);
+    a.StyleOptions().SetDisplayDuration(0);
+    a.Execute();
+    while (timers_.Log().running)
+        timers_.Fire();
+    EXPECT_EQ(AlphaOf(h), 255);
+    EXPECT_EQ(RegionBox(h).Left, -1) << "no region left over";
+}
+
+TEST_F(DesktopAlertTest, WithoutCloseOptionTheButtonGoesOnlyWhenTheAlertEndsByItself) {
+    TDesktopAlert& a = Make();
+    int closed = 0;
+    a.OnClose = [&](TDesktopAlert*) { ++closed; };
+    a.SetOptions(core::OptionBit(core::daoCanMove) | core::OptionBit(core::daoCanMoveAnywhere));
+    a.Execute();
+    HWND h = PopupOf(a);
+    EXPECT_FALSE(a.Popup()->Layout().CloseButtonVisible);
+    EXPECT_EQ(a.Popup()->MessageRect().Width(), 329 - 17 - 21) << "the message takes its place";
+    ClickClose(h, a);
+    SendMessageA(h, WM_CLOSE, 0, 0);
+    EXPECT_EQ(closed, 0);
+    EXPECT_TRUE(IsWindowVisible(h));
+
+    a.StyleOptions().SetDisplayDuration(0);
+    a.Execute();
+    EXPECT_TRUE(a.Popup()->Layout().CloseButtonVisible) << "otherwise it could never be closed";
+    EXPECT_EQ(closed, 1) << "executing a shown popup closes it first";
+}
+
+TEST_F(DesktopAlertTest, OptionsWithoutMoveDropMoveAnywhere) {
+    TDesktopAlert& a = Make();
+    a.SetOptions(core::OptionBit(core::daoCanMoveAnywhere) | core::OptionBit(core::daoCanClose));
+    EXPECT_EQ(a.Options(), core::OptionBit(core::daoCanClose));
+}
+
 }  // namespace

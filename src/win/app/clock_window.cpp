@@ -1,0 +1,263 @@
+#include "win/app/clock_window.h"
+
+#include <cstdlib>
+
+#include "core/app/clock_db.h"
+#include "core/common/file_io.h"
+#include "win/app/local_time.h"
+#include "win/app/msg.h"
+#include "win/app/system_files.h"
+#include "win/app/window_shape.h"
+
+namespace app {
+
+std::string AlarmFilePath;
+TForm1* Form1 = nullptr;
+
+namespace {
+
+// The system command that moves a window with the pressed button. SC_MOVE with the caption hit
+// code: with the client hit code (0xF011) some windowing layers (Wine) end the move at once.
+constexpr WPARAM kDragCommand = 0xF012;
+
+std::vector<std::string> ProgramArguments() {
+    std::vector<std::string> args;
+    for (int i = 1; i < __argc; ++i)
+        args.emplace_back(__argv[i]);
+    return args;
+}
+
+core::Bitmap PictureToBitmap(const ui::TBitmap& picture) {
+    core::Bitmap b(picture.Width(), picture.Height());
+    for (int y = 0; y < b.height; ++y)
+        for (int x = 0; x < b.width; ++x)
+            b.Set(x, y, picture.PixelAt(x, y));
+    return b;
+}
+
+}  // namespace
+
+TForm1::TForm1(ui::TComponent* AOwner)
+    : ui::TForm(AOwner),
+      Now(&LocalNow),
+      TimeFormat(UserTimeFormat()),
+      ExeName(ExePath()),
+      Arguments(ProgramArguments()) {
+    SetName("Form1");
+    SetBorderStyle(ui::bsNone);
+    SetAlphaBlend(true);
+    SetAlphaBlendValue(120);
+    SetCaption("Form1");
+    SetClientSize(253, 120);
+
+    PopupMenu1 = new ui::TPopupMenu(this);
+    PopupMenu1->SetName("PopupMenu1");
+    SetPopupMenu(PopupMenu1);
+
+    Image1 = new ui::TImage(this);
+    Image1->SetName("Image1");
+    Image1->SetParent(this);
+    Image1->SetBounds(64, 8, 131, 112);
+    Image1->Hide();
+    Image1->SetPopupMenu(PopupMenu1);
+    Image1->OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x,
+                                 int y) { Image1MouseDown(s, b, sh, x, y); };
+
+    ShockwaveFlash1 = new widgets::TShockwaveFlash(this);
+    ShockwaveFlash1->SetName("ShockwaveFlash1");
+    ShockwaveFlash1->SetParent(this);
+    ShockwaveFlash1->SetBounds(104, 48, 105, 64);
+    ShockwaveFlash1->Hide();
+
+    LEDFontNum1 = new widgets::TLEDFontNum(this);
+    LEDFontNum1->SetName("LEDFontNum1");
+    LEDFontNum1->SetParent(this);
+    LEDFontNum1->SetBounds(56, 0, 46, 37);
+    LEDFontNum1->SetThick(3);
+    LEDFontNum1->SetSpace(4);
+    LEDFontNum1->SetText("00");
+    LEDFontNum1->OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x,
+                                      int y) { LEDFontNum1MouseDown(s, b, sh, x, y); };
+
+    Timer1 = new ui::TTimer(this);
+    Timer1->SetName("Timer1");
+    Timer1->SetInterval(1000);
+    Timer1->OnTimer = [this](ui::TObject* s) { Timer1Timer(s); };
+
+    ApplicationEvents1 = new ui::TApplicationEvents(this);
+    ApplicationEvents1->SetName("ApplicationEvents1");
+    ApplicationEvents1->OnMessage = [this](MSG& m, bool& h) { ApplicationEvents1Message(m, h); };
+
+    // Fitting to the visible controls happens once loading is done, then on every change.
+    SetAutoSize(true);
+
+    OnCreate = [this](ui::TObject* s) { FormCreate(s); };
+    OnShow = [this](ui::TObject* s) { FormShow(s); };
+    OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
+}
+
+TForm1::~TForm1() {
+    DoDestroy();          // FormDestroy needs the store and the sound path
+    DestroyComponents();  // their handlers point into this object
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::FormCreate(ui::TObject*) {
+    const std::string folder = core::FolderOf(ExeName);
+    Trailer = ReadTrailerShared(ExeName);
+    const std::string name = core::DesignFileName(Trailer);
+    const std::string designPath = folder + name;
+    if (name.empty() || !core::FileExists(designPath)) {
+        // An empty name names no file (the folder itself exists, and is no design).
+        ShowInfo(Handle(), "file " + name + " not found.");
+        ui::Application->Halt(0);
+    }
+    LoadDesign(folder);
+    if (SetTrayHint)
+        SetTrayHint(Header.ClockName());
+
+    widgets::TLEDFontNum* led = LEDFontNum1;
+    ui::TControl* face = Clock.IsMovieFace() ? static_cast<ui::TControl*>(ShockwaveFlash1)
+                                             : static_cast<ui::TControl*>(Image1);
+    face->SetLeft(Clock.FaceLeft());
+    face->SetTop(Clock.FaceTop());
+    face->SetWidth(Clock.FaceWidth());
+    face->SetHeight(Clock.FaceHeight());
+    if (Clock.LedHidden() != 0) {
+        led->Hide();
+    } else {
+        ApplyLedSettings();
+    }
+
+    OpenAlarmStore(folder);
+    SetFormStyle(AlarmDB->ShowOnTip() ? ui::fsStayOnTop : ui::fsNormal);
+    if (auto* item = dynamic_cast<ui::TMenuItem*>(FindComponent("muAutoRun")))
+        item->SetChecked(AlarmDB->AutoRun());
+    if (auto* item = dynamic_cast<ui::TMenuItem*>(FindComponent("muShowOnTip")))
+        item->SetChecked(AlarmDB->ShowOnTip());
+
+    Timer1Timer(this);
+    ApplyWindowShape();
+}
+
+void TForm1::LoadDesign(const std::string& folder) {
+    core::TClockDB db;
+    const std::string designPath = folder + core::DesignFileName(Trailer);
+    core::Bytes file = ReadFileUnshared(designPath);
+    db.ReadDesignFrom(file.data(), file.size());
+    file.clear();
+    if (Arguments.empty() || Arguments[0] != "p")
+        SoundPath = db.SaveSound(folder);
+    Alert = db.Alert;
+    Clock = db.Clock;
+    Header = db.Header;
+    SetAlphaBlendValue(Clock.AlphaValue());
+    if (!Clock.IsMovieFace()) {
+        Image1->Show();
+        core::Bitmap picture;
+        db.LoadFacePicture(picture);
+        if (!picture.Empty())
+            Image1->Picture().Assign(picture.pixels.data(), picture.width, picture.height);
+    } else {
+        ShockwaveFlash1->SetMovie(db.SaveFaceMovie(folder));
+        ShockwaveFlash1->Show();
+    }
+}
+
+void TForm1::ApplyLedSettings() {
+    // The order matters: the display checks WordWidth, WordHeight and Thick against each other.
+    widgets::TLEDFontNum* led = LEDFontNum1;
+    led->SetLeft(Clock.LedLeft());
+    led->SetTop(Clock.LedTop());
+    led->SetWordWidth(Clock.LedWordWidth());
+    led->SetWordHeight(Clock.LedWordHeight());
+    led->SetSpace(Clock.LedSpace());
+    led->SetBGColor(Clock.LedBGColor());
+    led->SetDarkColor(Clock.LedBGColor());  // unlit segments do not show
+    led->SetLightColor(Clock.LedLightColor());
+    led->SetThick(Clock.LedThick());
+    led->SetOffSetX(Clock.LedOffSetX());
+    led->SetOffSetY(Clock.LedOffSetY());
+}
+
+void TForm1::OpenAlarmStore(const std::string& folder) {
+    AlarmFilePath = folder + "Alarm.sav";
+    AlarmDB = std::make_unique<core::TAlarmDB>();
+    if (!core::FileExists(AlarmFilePath)) {
+        AlarmDB->InitDefaults();
+        AlarmDB->SaveToFile(AlarmFilePath);
+    }
+    AlarmDB->LoadFromFile(AlarmFilePath);
+}
+
+void TForm1::FormShow(ui::TObject*) {
+    // The whole primary screen, not its work area: the place is lost at every Hide and Show.
+    SetLeft(::GetSystemMetrics(SM_CXSCREEN) - Width());
+    SetTop(::GetSystemMetrics(SM_CYSCREEN) - Height() - 30);
+}
+
+void TForm1::FormDestroy(ui::TObject*) {
+    AlarmDB.reset();  // every change was saved when it was made
+    if (!SoundPath.empty())
+        core::DeleteFileAt(SoundPath);
+}
+
+void TForm1::Timer1Timer(ui::TObject*) {
+    core::TDateTime now = Now();
+    LEDFontNum1->SetText(core::FormatLongTime(now, TimeFormat));
+    if (!AlarmDB)
+        return;
+    // Every minute is tested once, also when a late tick missed its second 0.
+    for (core::TDateTime minute : minutes_.Tick(Now())) {
+        for (uint16_t index : core::DueAlarmIndices(*AlarmDB, minute)) {
+            core::TAlarmRecord alarm = AlarmDB->GetAlarm(index);
+            if (ShowAlarm)
+                ShowAlarm(alarm);
+        }
+    }
+}
+
+void TForm1::StartDrag() {
+    ::ReleaseCapture();
+    ::SendMessageA(Handle(), WM_SYSCOMMAND, kDragCommand, 0);
+}
+
+void TForm1::Image1MouseDown(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+    StartDrag();
+}
+
+void TForm1::LEDFontNum1MouseDown(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+    StartDrag();
+}
+
+void TForm1::ApplicationEvents1Message(MSG& Msg, bool& Handled) {
+    if (!ShockwaveFlash1->OwnsWindow(Msg.hwnd))
+        return;
+    if (Msg.message == WM_LBUTTONDOWN) {
+        StartDrag();  // not handled: the player gets the press too
+    } else if (Msg.message == WM_RBUTTONDOWN) {
+        PopupMenu1->SetPopupComponent(ShockwaveFlash1);
+        PopupMenu1->Popup(Msg.pt.x, Msg.pt.y);
+        Handled = true;  // the player's own menu never opens
+    }
+}
+
+void TForm1::ApplyWindowShape() {
+    ui::ScopedRegion region;
+    const RECT led = LEDFontNum1->BoundsRect();  // visible or not
+    if (Clock.IsMovieFace()) {
+        UniteRect(region, ShockwaveFlash1->BoundsRect());
+        UniteRect(region, led);
+    } else if (Clock.CutShape() != 0) {
+        core::Bitmap picture = PictureToBitmap(Image1->Picture());
+        region = BitmapRegion(picture, Clock.TransColor(), Image1->Left(), Image1->Top());
+        UniteRect(region, led);
+    } else {
+        return;  // the window stays rectangular
+    }
+    if (region)
+        SetWindowRegion(Handle(), std::move(region), true);
+}
+
+}  // namespace app

@@ -1,0 +1,89 @@
+#pragma once
+// The clock window: reads the design at start-up, shows the face and the LED time display,
+// keeps the alarm store, ticks once a second and cuts its own shape.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/alarms/alarm_db.h"
+#include "core/alarms/alarm_schedule.h"
+#include "core/app/clock_design.h"
+#include "core/app/time_format.h"
+#include "win/ui/application.h"
+#include "win/ui/image.h"
+#include "win/ui/popup_menu.h"
+#include "win/ui/timer.h"
+#include "win/widgets/led_font_num.h"
+#include "win/widgets/shockwave_flash.h"
+
+namespace app {
+
+// The executable's folder followed by "Alarm.sav"; set by start-up, used wherever the alarm
+// store is saved.
+extern std::string AlarmFilePath;
+
+class TForm1 : public ui::TForm {
+  public:
+    explicit TForm1(ui::TComponent* AOwner);
+    ~TForm1() override;
+    std::string ClassName() const override { return "TForm1"; }
+
+    ui::TImage* Image1;
+    widgets::TShockwaveFlash* ShockwaveFlash1;
+    widgets::TLEDFontNum* LEDFontNum1;
+    ui::TPopupMenu* PopupMenu1;
+    ui::TTimer* Timer1;
+    ui::TApplicationEvents* ApplicationEvents1;
+
+    // State, in this order: the alarm store, the design settings, the trailer, the sound path.
+    std::unique_ptr<core::TAlarmDB> AlarmDB;
+    core::AlertRecord Alert;
+    core::ClockRecord Clock;
+    core::DesignHeader Header;
+    core::ExeTrailer Trailer;
+    std::string SoundPath;
+
+    void FormCreate(ui::TObject* Sender);
+    void FormShow(ui::TObject* Sender);
+    void FormDestroy(ui::TObject* Sender);
+    void Timer1Timer(ui::TObject* Sender);
+    void Image1MouseDown(ui::TObject* Sender,
+                         ui::TMouseButton Button,
+                         ui::TShiftState Shift,
+                         int X,
+                         int Y);
+    void LEDFontNum1MouseDown(ui::TObject* Sender,
+                              ui::TMouseButton Button,
+                              ui::TShiftState Shift,
+                              int X,
+                              int Y);
+    void ApplicationEvents1Message(MSG& Msg, bool& Handled);
+
+    // Cuts the window to the face (picture shape or movie rectangle) and the LED rectangle.
+    void ApplyWindowShape();
+
+    // Where the pieces of other parts plug in: the tray icon's tip (given ClockName) and the
+    // alarm popup (given each due alarm, in store order). Unset, they do nothing.
+    std::function<void(const std::string& hint)> SetTrayHint;
+    std::function<void(const core::TAlarmRecord& alarm)> ShowAlarm;
+    // The clock and the locale the tick reads (the system's unless replaced).
+    std::function<core::TDateTime()> Now;
+    core::TimeFormatSettings TimeFormat;
+    // The executable whose trailer names the design, and the program's arguments after its
+    // name (the first one may be "p"). The running program's unless replaced before creation.
+    std::string ExeName;
+    std::vector<std::string> Arguments;
+
+  private:
+    void StartDrag();
+    void LoadDesign(const std::string& exeFolder);
+    void ApplyLedSettings();
+    void OpenAlarmStore(const std::string& exeFolder);
+
+    core::TMinuteTracker minutes_;
+};
+
+extern TForm1* Form1;
+
+}  // namespace app

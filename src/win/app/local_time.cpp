@@ -1,0 +1,31 @@
+#include "win/app/local_time.h"
+
+#include <windows.h>
+
+namespace app {
+namespace {
+
+std::string LocaleText(LCTYPE type, const char* fallback) {
+    char buffer[128] = {0};
+    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) <= 0)
+        return fallback;
+    return buffer;
+}
+
+}  // namespace
+
+core::TDateTime LocalNow() {
+    SYSTEMTIME st;
+    ::GetLocalTime(&st);
+    return core::EncodeDate(st.wYear, st.wMonth, st.wDay) +
+           core::EncodeTime(st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+}
+
+core::TimeFormatSettings UserTimeFormat() {
+    core::TimeFormatSettings s = core::ParseTimeFormatPicture(
+        LocaleText(LOCALE_STIMEFORMAT, "h:mm:ss"), LocaleText(LOCALE_S1159, "AM"),
+        LocaleText(LOCALE_S2359, "PM"));
+    return s;
+}
+
+}  // namespace app

@@ -1,0 +1,14 @@
+// Program entry: the application object, the clock window as the main window, the loop.
+#include <windows.h>
+
+#include "win/app/clock_window.h"
+#include "win/ui/application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ui::TApplication application;  // also initialises COM for the movie player
+    return application.Execute([&application] {
+        application.Initialize();
+        application.CreateForm(&app::Form1);
+        application.Run();
+    });
+}
