@@ -4,6 +4,7 @@
 
 #include "core/app/clock_db.h"
 #include "core/common/file_io.h"
+#include "win/app/clock_tray.h"
 #include "win/app/local_time.h"
 #include "win/app/msg.h"
 #include "win/app/system_files.h"
@@ -94,6 +95,8 @@ TForm1::TForm1(ui::TComponent* AOwner)
     OnCreate = [this](ui::TObject* s) { FormCreate(s); };
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
+
+    Tray = std::make_unique<win::TClockTray>(*this);
 }
 
 TForm1::~TForm1() {

@@ -17,6 +17,10 @@
 #include "win/widgets/led_font_num.h"
 #include "win/widgets/shockwave_flash.h"
 
+namespace win {
+class TClockTray;
+}
+
 namespace app {
 
 // The executable's folder followed by "Alarm.sav"; set by start-up, used wherever the alarm
@@ -35,6 +39,8 @@ class TForm1 : public ui::TForm {
     ui::TPopupMenu* PopupMenu1;
     ui::TTimer* Timer1;
     ui::TApplicationEvents* ApplicationEvents1;
+    // TrayIcon1 and PopupMenu1's items with their commands.
+    std::unique_ptr<win::TClockTray> Tray;
 
     // State, in this order: the alarm store, the design settings, the trailer, the sound path.
     std::unique_ptr<core::TAlarmDB> AlarmDB;

@@ -30,20 +30,32 @@ void RegisterTrayWindowClass(WNDPROC proc) {
         throw std::runtime_error("Cannot register the tray icon window");
 }
 
-unsigned CurrentShiftState() {
+ui::TShiftState CurrentShiftState() {
     struct KeyFlag {
         int key;
-        unsigned flag;
+        ui::TShiftState flag;
     };
-    static constexpr KeyFlag kKeys[] = {{VK_SHIFT, ssShift},   {VK_MENU, ssAlt},
-                                        {VK_CONTROL, ssCtrl},  {VK_LBUTTON, ssLeft},
-                                        {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
-    unsigned shift = 0;
+    static constexpr KeyFlag kKeys[] = {{VK_SHIFT, ui::ssShift},   {VK_MENU, ui::ssAlt},
+                                        {VK_CONTROL, ui::ssCtrl},  {VK_LBUTTON, ui::ssLeft},
+                                        {VK_RBUTTON, ui::ssRight}, {VK_MBUTTON, ui::ssMiddle}};
+    ui::TShiftState shift = 0;
     for (const KeyFlag& k : kKeys) {
         if (GetKeyState(k.key) & 0x8000)
             shift |= k.flag;
     }
     return shift;
+}
+
+ui::TMouseButton MouseButtonOf(core::TrayButton button) {
+    switch (button) {
+        case core::TrayButton::mbRight:
+            return ui::mbRight;
+        case core::TrayButton::mbMiddle:
+            return ui::mbMiddle;
+        case core::TrayButton::mbLeft:
+            break;
+    }
+    return ui::mbLeft;
 }
 
 }  // namespace
@@ -173,7 +185,7 @@ void TTrayIcon::PopupAt(int x, int y) {
 void TTrayIcon::HandleNotification(UINT mouseMessage) {
     POINT pt{};
     GetCursorPos(&pt);
-    unsigned shift = CurrentShiftState();
+    ui::TShiftState shift = CurrentShiftState();
     core::TrayReaction reaction = core::ClassifyTrayMessage(mouseMessage, version_);
     switch (reaction.action) {
         case core::TrayAction::UpdateTip:
@@ -189,7 +201,7 @@ void TTrayIcon::HandleNotification(UINT mouseMessage) {
             break;
         case core::TrayAction::DblClick:
             if (OnDblClick)
-                OnDblClick(*this, reaction.button, shift, pt.x, pt.y);
+                OnDblClick(*this, MouseButtonOf(reaction.button), shift, pt.x, pt.y);
             break;
         case core::TrayAction::None:
             break;
@@ -254,11 +266,11 @@ void TTrayIcon::UnhookApplication() {
     hookedWindow_ = nullptr;
 }
 
-void TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
+bool TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
     if (msg != WM_SYSCOMMAND || (wParam & 0xFFF0) != SC_MINIMIZE)
-        return;
+        return false;
     if (!active_ || !(Visibility & tvAutoHide))
-        return;
+        return false;
     if (!IsIconic(hookedWindow_)) {
         if (Snap)
             host_.HideMainForm();
@@ -266,6 +278,7 @@ void TTrayIcon::OnApplicationMessage(UINT msg, WPARAM wParam) {
     }
     // Hiding the application window takes its taskbar button away.
     ShowWindow(hookedWindow_, SW_HIDE);
+    return true;
 }
 
 LRESULT CALLBACK TTrayIcon::ApplicationHook(HWND hwnd,
@@ -275,13 +288,19 @@ LRESULT CALLBACK TTrayIcon::ApplicationHook(HWND hwnd,
                                             UINT_PTR id,
                                             DWORD_PTR refData) {
     auto* self = reinterpret_cast<TTrayIcon*>(refData);
+    bool hidden = false;
     try {
-        self->OnApplicationMessage(msg, wParam);
+        hidden = self->OnApplicationMessage(msg, wParam);
     } catch (const std::exception& e) {
         self->host_.ShowError(e);
     }
     // The hook only watches: the application always gets the message too.
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    // An application that hands the minimize command to the default handling has its
+    // (already minimized) window shown again; the button must stay gone.
+    if (hidden && IsWindowVisible(hwnd))
+        ShowWindow(hwnd, SW_HIDE);
+    return result;
 }
 
 }  // namespace win

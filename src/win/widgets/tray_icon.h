@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/widgets/tray_rules.h"
+#include "win/ui/control.h"
 #include "win/widgets/tray_shell.h"
 
 namespace win {
@@ -34,15 +35,6 @@ enum TTrayVisibilityFlag : unsigned {
     tvAutoHide = 4,
 };
 
-enum TShiftFlag : unsigned {
-    ssShift = 1,
-    ssAlt = 2,
-    ssCtrl = 4,
-    ssLeft = 8,
-    ssRight = 16,
-    ssMiddle = 32,
-};
-
 class TTrayIcon {
   public:
     static constexpr UINT kCallbackMessage = WM_USER + 1;
@@ -50,7 +42,7 @@ class TTrayIcon {
     static constexpr const char* kWindowClass = "TTrayIconWindow";
 
     using DblClickEvent = std::function<
-        void(TTrayIcon& sender, core::TrayButton button, unsigned shift, int x, int y)>;
+        void(TTrayIcon& sender, ui::TMouseButton button, ui::TShiftState shift, int x, int y)>;
     // Opens the popup menu at a screen point and returns when it has closed.
     using PopupEvent = std::function<void(int x, int y)>;
 
@@ -90,7 +82,8 @@ class TTrayIcon {
                                             DWORD_PTR refData);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void HandleNotification(UINT mouseMessage);
-    void OnApplicationMessage(UINT msg, WPARAM wParam);
+    // True when it hid the application window.
+    bool OnApplicationMessage(UINT msg, WPARAM wParam);
 
     void Start();
     void FillData();

@@ -9,6 +9,7 @@
 
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
+#include "win/app/memory_registry.h"
 
 namespace win {
 namespace {
@@ -33,33 +34,6 @@ class FakeClockWindow : public ClockCommandTarget {
     std::map<std::string, std::string> captions{{"Hide1", "&Hide"}};
     std::map<std::string, bool> checked;
     std::vector<std::string> log;
-};
-
-// The Run keys in memory, so these tests see exactly which values the commands leave.
-class MemoryRegistry : public Registry {
-  public:
-    using Values = std::map<std::string, std::string>;
-    std::unique_ptr<RegistryKey> OpenForWrite(HKEY root, const std::string& path) override {
-        if (root == HKEY_LOCAL_MACHINE && !machineOpens)
-            return nullptr;
-        return std::make_unique<Key>(keys[{root, path}]);
-    }
-    Values& Machine() { return keys[{HKEY_LOCAL_MACHINE, kRunKeyPath}]; }
-
-    bool machineOpens = true;
-
-  private:
-    struct Key : RegistryKey {
-        explicit Key(Values& v) : values(v) {}
-        bool HasValue(const std::string& n) override { return values.count(n) != 0; }
-        bool WriteString(const std::string& n, const std::string& d) override {
-            values[n] = d;
-            return true;
-        }
-        bool DeleteValue(const std::string& n) override { return values.erase(n) != 0; }
-        Values& values;
-    };
-    std::map<std::pair<HKEY, std::string>, Values> keys;
 };
 
 std::string TempFolder() {
@@ -90,7 +64,7 @@ class ClockCommandsTest : public ::testing::Test {
     std::string folder;
     FakeClockWindow window;
     core::TAlarmDB alarms;
-    MemoryRegistry registry;
+    wintest::MemoryRegistry registry;
     ClockCommandContext clock;
 };
 

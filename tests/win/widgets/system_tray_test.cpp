@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/widgets/tray_icon.h"
+#include "win/win_test_support.h"
 
 namespace win {
 namespace {
@@ -19,19 +20,8 @@ class QuietHost : public TrayHost {
     void ShowError(const std::exception& e) override { ADD_FAILURE() << e.what(); }
 };
 
-// Runs the message loop until `done` holds or the time (in 50 ms steps) runs out.
-bool PumpUntil(const std::function<bool()>& done, int steps = 60) {
-    for (int i = 0; i < steps; ++i) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-        if (done())
-            return true;
-        Sleep(50);
-    }
-    return false;
+bool PumpUntil(const std::function<bool()>& done, DWORD ms = 3000) {
+    return wintest::PumpUntil(done, ms);
 }
 
 HWND VisibleTrayIconWindow() {
@@ -58,9 +48,9 @@ TEST(SystemTrayShellTest, IconAppearsTakesClicksAndLeaves) {
     QuietHost host;
     auto tray = std::make_unique<TTrayIcon>(shell, host);
     int popups = 0;
-    std::vector<core::TrayButton> dblClicks;
+    std::vector<ui::TMouseButton> dblClicks;
     tray->PopupMenu = [&](int, int) { ++popups; };
-    tray->OnDblClick = [&](TTrayIcon&, core::TrayButton b, unsigned, int, int) {
+    tray->OnDblClick = [&](TTrayIcon&, ui::TMouseButton b, ui::TShiftState, int, int) {
         dblClicks.push_back(b);
     };
     tray->SetHint("Test Clock");
@@ -75,13 +65,13 @@ TEST(SystemTrayShellTest, IconAppearsTakesClicksAndLeaves) {
     PostMessageA(icon, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return !dblClicks.empty(); }));
     ASSERT_EQ(dblClicks.size(), 1u);
-    EXPECT_EQ(dblClicks[0], core::TrayButton::mbLeft);
+    EXPECT_EQ(dblClicks[0], ui::mbLeft);
     EXPECT_EQ(popups, 0);
 
     PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(PumpUntil([&] { return popups > 0; }));
-    PumpUntil([] { return false; }, 10);  // a second menu would arrive meanwhile
+    PumpUntil([] { return false; }, 500);  // a second menu would arrive meanwhile
     EXPECT_EQ(popups, 1);
 
     // The taskbar restarting: the icon is put back.

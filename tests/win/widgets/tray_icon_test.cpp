@@ -130,8 +130,8 @@ class TrayIconTest : public ::testing::Test {
             // The hidden window must own the foreground while the menu runs.
             foregroundDuringPopup = GetForegroundWindow();
         };
-        tray->OnDblClick = [this](TTrayIcon& sender, core::TrayButton button, unsigned, int x,
-                                  int y) {
+        tray->OnDblClick = [this](TTrayIcon& sender, ui::TMouseButton button, ui::TShiftState,
+                                  int x, int y) {
             EXPECT_EQ(&sender, tray.get());
             dblClicks.push_back(button);
             dblClickPoints.push_back({x, y});
@@ -159,7 +159,7 @@ class TrayIconTest : public ::testing::Test {
     std::unique_ptr<RecordingShell> shell;
     std::unique_ptr<TTrayIcon> tray;
     std::vector<POINT> popups;
-    std::vector<core::TrayButton> dblClicks;
+    std::vector<ui::TMouseButton> dblClicks;
     std::vector<POINT> dblClickPoints;
     HWND foregroundDuringPopup = nullptr;
 };
@@ -381,9 +381,9 @@ TEST_F(TrayIconTest, DoubleClickWithEachButtonReportsButtonAndPointer) {
     Notify(WM_RBUTTONDBLCLK);
     Notify(WM_MBUTTONDBLCLK);
     ASSERT_EQ(dblClicks.size(), 3u);
-    EXPECT_EQ(dblClicks[0], core::TrayButton::mbLeft);
-    EXPECT_EQ(dblClicks[1], core::TrayButton::mbRight);
-    EXPECT_EQ(dblClicks[2], core::TrayButton::mbMiddle);
+    EXPECT_EQ(dblClicks[0], ui::mbLeft);
+    EXPECT_EQ(dblClicks[1], ui::mbRight);
+    EXPECT_EQ(dblClicks[2], ui::mbMiddle);
     EXPECT_EQ(dblClickPoints[2].x, 123);
     EXPECT_EQ(dblClickPoints[2].y, 45);
     EXPECT_TRUE(popups.empty());
@@ -391,7 +391,7 @@ TEST_F(TrayIconTest, DoubleClickWithEachButtonReportsButtonAndPointer) {
 
 TEST_F(TrayIconTest, HandlerErrorGoesToErrorBoxAndIconKeepsWorking) {
     Start(kModernShell);
-    tray->OnDblClick = [](TTrayIcon&, core::TrayButton, unsigned, int, int) {
+    tray->OnDblClick = [](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         throw std::runtime_error("Stream write error");
     };
     Notify(WM_LBUTTONDBLCLK);
@@ -445,6 +445,23 @@ TEST_F(TrayIconTest, MinimizeHookRespectsSnapActiveAndAutoHide) {
     SendMessageA(host.app, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsWindowVisible(host.app));
     EXPECT_EQ(host.minimizeCalls, 1);
+}
+
+TEST_F(TrayIconTest, TaskbarButtonStaysGoneWhenApplicationPassesMinimizeOn) {
+    // An application window that leaves the command to the default handling, which would
+    // show the minimized window again.
+    HWND plain = CreateWindowExA(
+        0, "STATIC", "Plain app", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE,
+        0, 0, 50, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND saved = host.app;
+    host.app = plain;
+    Start(kModernShell);
+    SendMessageA(plain, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(plain));
+    EXPECT_FALSE(IsWindowVisible(plain));
+    tray.reset();
+    host.app = saved;
+    DestroyWindow(plain);
 }
 
 TEST_F(TrayIconTest, HookIsRemovedWithTheIcon) {

@@ -1,0 +1,53 @@
+#include "win/app/clock_tray.h"
+
+#include "win/app/auto_run.h"
+#include "win/app/clock_window.h"
+
+namespace win {
+
+namespace {
+
+void AutoRunCommand(ClockCommandContext& clock) {
+    muAutoRunClick(clock);
+}
+
+}  // namespace
+
+TClockTray::TClockTray(app::TForm1& form)
+    : form_(form),
+      host_(*ui::Application),
+      target_(form, *form.PopupMenu1, [&form] { form.ApplyWindowShape(); }) {
+    BuildPopupMenu1(*form.PopupMenu1, &form,
+                    {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
+                     {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
+                     {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
+                     {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }}});
+
+    trayIcon_ = std::make_unique<TTrayIcon>(shell_, host_);
+    trayIcon_->PopupMenu = [&form](int x, int y) { form.PopupMenu1->Popup(x, y); };
+    trayIcon_->OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
+        Run(TrayIcon1DblClick, false);
+    };
+    trayIcon_->SetActive(true);
+    trayIcon_->Loaded();
+    form.SetTrayHint = [this](const std::string& hint) { trayIcon_->SetHint(hint); };
+}
+
+TClockTray::~TClockTray() {
+    form_.SetTrayHint = nullptr;
+}
+
+void TClockTray::Run(Command command, bool savesStore) {
+    core::TAlarmDB unused;
+    if (savesStore && !form_.AlarmDB)
+        return;
+    ClockCommandContext clock{target_,
+                              form_.AlarmDB ? *form_.AlarmDB : unused,
+                              app::AlarmFilePath,
+                              form_.Header.ClockName(),
+                              RunningExecutablePath(),
+                              registry_};
+    command(clock);
+}
+
+}  // namespace win

@@ -1,0 +1,43 @@
+#pragma once
+// TrayIcon1 and the items of PopupMenu1 on the clock window, wired to the window commands.
+#include <memory>
+
+#include "win/app/clock_commands.h"
+#include "win/app/clock_popup_menu.h"
+#include "win/app/registry.h"
+#include "win/widgets/application_tray_host.h"
+#include "win/widgets/tray_icon.h"
+#include "win/widgets/tray_shell.h"
+
+namespace app {
+class TForm1;
+}
+
+namespace win {
+
+class TClockTray {
+  public:
+    // Part of loading the clock window: fills the menu and puts the icon in the tray, before
+    // the window's creation handler runs (which sets the tip through SetTrayHint).
+    explicit TClockTray(app::TForm1& form);
+    ~TClockTray();
+    TClockTray(const TClockTray&) = delete;
+    TClockTray& operator=(const TClockTray&) = delete;
+
+    TTrayIcon& TrayIcon1() { return *trayIcon_; }
+
+  private:
+    using Command = void (*)(ClockCommandContext&);
+    // `savesStore`: the command rewrites the alarm file, which must not happen without a
+    // loaded store (it would replace the user's alarms with an empty list).
+    void Run(Command command, bool savesStore);
+
+    app::TForm1& form_;
+    SystemTrayShell shell_;
+    ApplicationTrayHost host_;
+    SystemRegistry registry_;
+    FormCommandTarget target_;
+    std::unique_ptr<TTrayIcon> trayIcon_;
+};
+
+}  // namespace win
