@@ -2,7 +2,7 @@
 
 #include "core/alarms/alarm_edit.h"
 #include "win/alarms/alarm_modify.h"
-#include "win/app/locale_time.h"
+#include "win/app/local_time.h"
 #include "win/app/msg.h"
 
 namespace alarms {
@@ -20,7 +20,7 @@ constexpr int kClientWidth = 538, kClientHeight = 317;
 }  // namespace
 
 TfrmAlarmList::TfrmAlarmList(TComponent* AOwner)
-    : TDialogForm(AOwner), TimeFormat(app::LocaleTimeFormat()) {
+    : TDialogForm(AOwner), TimeFormat(app::UserTimeFormat()) {
     SetName("frmAlarmList");
     SetCaption("Alarm List");
     GroupBox1 = Make<TGroupBox>("GroupBox1", this);

@@ -1,5 +1,9 @@
 #include "win/alarms/alarm_modify.h"
 
+#include <cmath>
+
+#include "win/app/local_time.h"
+
 namespace alarms {
 namespace {
 
@@ -39,11 +43,7 @@ const std::vector<std::string> kWeekDayNames = {"Sunday",   "Monday", "Tuesday",
 
 }  // namespace
 
-core::TDateTime Today() {
-    SYSTEMTIME st;
-    ::GetLocalTime(&st);
-    return core::EncodeDate(st.wYear, st.wMonth, st.wDay);
-}
+core::TDateTime Today() { return std::trunc(app::LocalNow()); }
 
 TfrmModifyAlarm::TfrmModifyAlarm(TComponent* AOwner) : TDialogForm(AOwner) {
     SetName("frmModifyAlarm");

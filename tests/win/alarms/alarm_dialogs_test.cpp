@@ -11,7 +11,7 @@
 #include "win/alarms/alarm_list.h"
 #include "win/alarms/alarm_modify.h"
 #include "win/app/dialog_commands.h"
-#include "win/app/locale_time.h"
+#include "win/app/local_time.h"
 #include "win/win_test_support.h"
 
 namespace {
@@ -341,7 +341,7 @@ TEST_F(AlarmDialogsTest, RowsShowTheStoreWithTimeOfDayOnlyAndBadRecordsSurviveAn
 
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].caption, "Weekly");
-    const std::string time = core::FormatLongTime(0.3125, app::LocaleTimeFormat());
+    const std::string time = core::FormatLongTime(0.3125, app::UserTimeFormat());
     EXPECT_EQ(rows[0].subItems.at(0), time);
     EXPECT_NE(time.find("7"), std::string::npos);
     EXPECT_NE(time.find("30"), std::string::npos);
@@ -404,6 +404,60 @@ TEST_F(AlarmDialogsTest, DialogsHaveTheirLayoutFontAndPlace) {
     EXPECT_EQ(list->ListView1->Columns()[2].width, 250);
     EXPECT_EQ(list->Button4->Left(), 328);
     delete list;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AlarmDialogsTest, AFailedSaveIsReportedAndTableAndStoreStayInStep) {
+    SaveStore({Record(1, "A", 0.1), Record(1, "B", 0.2)});
+    wintest::RecordingMessageBox boxes;
+    boxes.answer = IDYES;
+    DialogDriver d;
+    InList(d, [this](TfrmAlarmList& list) {
+        // The alarm file cannot be written from here on: its folder does not exist.
+        list.AlarmFilePath = folder_ + "\\missing\\Alarm.sav";
+        wintest::SelectRow(list.ListView1, 0);
+    });
+    PressListButton(d, 2);
+    InList(d, [&](TfrmAlarmList& list) {
+        ASSERT_EQ(boxes.calls.size(), 2u);  // the question, then the error box
+        EXPECT_EQ(boxes.calls[1].type, UINT(MB_OK | MB_ICONSTOP));
+        EXPECT_NE(boxes.calls[1].text.find("missing"), std::string::npos) << boxes.calls[1].text;
+        ASSERT_EQ(list.ListView1->ItemCount(), 1);
+        EXPECT_EQ(list.ListView1->Item(0).caption, "B");
+    });
+    PressListButton(d, 4);
+    RunAlarmList(d);
+    ASSERT_EQ(db_.Count(), 1);
+    EXPECT_EQ(db_.GetAlarm(0).Title(), "B");
+    EXPECT_EQ(core::ReadWholeFile(path_), before_);
+}
+
+TEST_F(AlarmDialogsTest, EnterAndEscapeClickOkAndCancel) {
+    DialogDriver d;
+    auto key = [](ui::TWinControl* c, WPARAM vk) {
+        ::PostMessageA(c->Handle(), WM_KEYDOWN, vk, 1);
+        ::PostMessageA(c->Handle(), WM_KEYUP, vk, 0xC0000001);
+    };
+    PressListButton(d, 1);
+    InEditor(d, [&](TfrmModifyAlarm& e) {
+        wintest::TypeText(e.edtTitle, "escaped");
+        e.edtTitle->SetFocus();
+        key(e.edtTitle, VK_ESCAPE);
+    });
+    PressListButton(d, 1);
+    InEditor(d, [&](TfrmModifyAlarm& e) {
+        wintest::TypeText(e.edtTitle, "entered");
+        e.edtTitle->SetFocus();
+        key(e.edtTitle, VK_RETURN);
+    });
+    PressListButton(d, 4);
+    RunAlarmList(d);
+    core::TAlarmDB stored = StoredAlarms();
+    ASSERT_EQ(stored.Count(), 1);
+    EXPECT_EQ(stored.GetAlarm(0).Title(), "entered");
 }
 
 }  // namespace
