@@ -2,6 +2,7 @@
 
 #include "win/app/auto_run.h"
 #include "win/app/clock_window.h"
+#include "win/app/dialog_commands.h"
 
 namespace win {
 
@@ -21,7 +22,11 @@ TClockTray::TClockTray(app::TForm1& form)
                     {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
                      {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
                      {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
-                     {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }}});
+                     {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }},
+                     {"Setup1Click", [&form](ui::TObject*) {
+                          if (form.AlarmDB) app::Setup1Click(&form, *form.AlarmDB, app::AlarmFilePath);
+                      }},
+                     {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
 
     trayIcon_ = std::make_unique<TTrayIcon>(shell_, host_);
     trayIcon_->PopupMenu = [&form](int x, int y) { form.PopupMenu1->Popup(x, y); };

@@ -1,0 +1,40 @@
+#pragma once
+// TfrmAlarmList: the table of the store's alarms with Add, Delete, Edit and Exit. Row i always
+// shows alarm i; each change is saved to the alarm file at once.
+#include <string>
+
+#include "core/alarms/alarm_db.h"
+#include "core/app/time_format.h"
+#include "win/ui/dialog_form.h"
+#include "win/ui/list_view.h"
+
+namespace alarms {
+
+class TfrmAlarmList final : public ui::TDialogForm {
+public:
+    explicit TfrmAlarmList(ui::TComponent* AOwner);
+    std::string ClassName() const override { return "TfrmAlarmList"; }
+
+    // Set by the caller before the dialog is shown; not owned.
+    core::TAlarmDB* AlarmDB = nullptr;
+    // Where every change is saved (the executable's folder and "Alarm.sav").
+    std::string AlarmFilePath;
+    // The row time texts' format (the user's locale unless changed).
+    core::TimeFormatSettings TimeFormat;
+
+    void FormShow(ui::TObject* Sender);
+    void Button1Click(ui::TObject* Sender);
+    void Button2Click(ui::TObject* Sender);
+    void Button3Click(ui::TObject* Sender);
+    void Button4Click(ui::TObject* Sender);
+    void FormClose(ui::TObject* Sender, ui::TCloseAction& Action);
+
+    ui::TGroupBox* GroupBox1;
+    ui::TListView* ListView1;
+    ui::TButton *Button1, *Button2, *Button3, *Button4;
+
+private:
+    ui::TListItem RowFor(const core::TAlarmRecord& record) const;
+};
+
+}  // namespace alarms
