@@ -4,6 +4,7 @@
 
 #include "core/app/clock_db.h"
 #include "core/common/file_io.h"
+#include "win/app/alarm_popup.h"
 #include "win/app/clock_tray.h"
 #include "win/app/local_time.h"
 #include "win/app/msg.h"
@@ -20,6 +21,8 @@ namespace {
 // The system command that moves a window with the pressed button. SC_MOVE with the caption hit
 // code: with the client hit code (0xF011) some windowing layers (Wine) end the move at once.
 constexpr WPARAM kDragCommand = 0xF012;
+// Timer messages come a little late at best; aim just past the boundary.
+constexpr int kTickMargin = 15;
 
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;
@@ -70,6 +73,9 @@ TForm1::TForm1(ui::TComponent* AOwner)
     ShockwaveFlash1->SetBounds(104, 48, 105, 64);
     ShockwaveFlash1->Hide();
 
+    MediaPlayer1 = new widgets::TMediaPlayer(this);
+    MediaPlayer1->SetName("MediaPlayer1");
+
     LEDFontNum1 = new widgets::TLEDFontNum(this);
     LEDFontNum1->SetName("LEDFontNum1");
     LEDFontNum1->SetParent(this);
@@ -96,6 +102,7 @@ TForm1::TForm1(ui::TComponent* AOwner)
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
 
+    ShowAlarm = [this](const core::TAlarmRecord& alarm) { app::ShowAlarm(*this, alarm); };
     Tray = std::make_unique<win::TClockTray>(*this);
 }
 
@@ -209,6 +216,9 @@ void TForm1::FormDestroy(ui::TObject*) {
 void TForm1::Timer1Timer(ui::TObject*) {
     core::TDateTime now = Now();
     LEDFontNum1->SetText(core::FormatLongTime(now, TimeFormat));
+    // The next tick lands just after the next second boundary, so the display changes with the
+    // second instead of drifting across it.
+    Timer1->SetInterval(core::MillisecondsToNextSecond(Now()) + kTickMargin);
     if (!AlarmDB)
         return;
     // Every minute is tested once, also when a late tick missed its second 0.

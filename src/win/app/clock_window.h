@@ -15,6 +15,7 @@
 #include "win/ui/popup_menu.h"
 #include "win/ui/timer.h"
 #include "win/widgets/led_font_num.h"
+#include "win/widgets/media_player.h"
 #include "win/widgets/shockwave_flash.h"
 
 namespace win {
@@ -35,6 +36,7 @@ class TForm1 : public ui::TForm {
 
     ui::TImage* Image1;
     widgets::TShockwaveFlash* ShockwaveFlash1;
+    widgets::TMediaPlayer* MediaPlayer1;
     widgets::TLEDFontNum* LEDFontNum1;
     ui::TPopupMenu* PopupMenu1;
     ui::TTimer* Timer1;
@@ -70,7 +72,8 @@ class TForm1 : public ui::TForm {
     void ApplyWindowShape();
 
     // Where the pieces of other parts plug in: the tray icon's tip (given ClockName) and the
-    // alarm popup (given each due alarm, in store order). Unset, they do nothing.
+    // alarm popup (given each due alarm, in store order; the desktop alert with the design's
+    // sound unless replaced). Unset, they do nothing.
     std::function<void(const std::string& hint)> SetTrayHint;
     std::function<void(const core::TAlarmRecord& alarm)> ShowAlarm;
     // The clock and the locale the tick reads (the system's unless replaced).
