@@ -95,8 +95,9 @@ TForm1::TForm1(ui::TComponent* AOwner)
     ApplicationEvents1->SetName("ApplicationEvents1");
     ApplicationEvents1->OnMessage = [this](MSG& m, bool& h) { ApplicationEvents1Message(m, h); };
 
-    // Fitting to the visible controls happens once loading is done, then on every change.
-    SetAutoSize(true);
+    // The window fits its visible controls once its window is needed (cutting the shape, or
+    // showing after a failed start-up), then on every change; so a LED hidden during start-up
+    // keeps its stored bounds, which still join the shape.
 
     OnCreate = [this](ui::TObject* s) { FormCreate(s); };
     OnShow = [this](ui::TObject* s) { FormShow(s); };
@@ -202,6 +203,7 @@ void TForm1::OpenAlarmStore(const std::string& folder) {
 }
 
 void TForm1::FormShow(ui::TObject*) {
+    SetAutoSize(true);
     // The whole primary screen, not its work area: the place is lost at every Hide and Show.
     SetLeft(::GetSystemMetrics(SM_CXSCREEN) - Width());
     SetTop(::GetSystemMetrics(SM_CYSCREEN) - Height() - 30);
@@ -257,6 +259,7 @@ void TForm1::ApplicationEvents1Message(MSG& Msg, bool& Handled) {
 }
 
 void TForm1::ApplyWindowShape() {
+    SetAutoSize(true);  // the shape is cut from the controls' places after the fit
     ui::ScopedRegion region;
     const RECT led = LEDFontNum1->BoundsRect();  // visible or not
     if (Clock.IsMovieFace()) {
