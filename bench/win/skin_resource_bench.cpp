@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
     }
     FreeLibrary(module);
     std::sort(micros.begin(), micros.end());
-    std::printf("skin from resource (find, decode, read)  median %8.1f us   fastest %8.1f us"
-                "   (%d runs)\n",
-                micros[micros.size() / 2], micros.front(), kRuns);
+    std::printf(
+        "skin from resource (find, decode, read)  median %8.1f us   fastest %8.1f us"
+        "   (%d runs)\n",
+        micros[micros.size() / 2], micros.front(), kRuns);
     return 0;
 }
