@@ -19,4 +19,6 @@ mkdir -p "$OUT/src"
 cp "$ROOT/assets/skin/Default.ini" "$OUT/src/"
 "$BIN/skinpack" pack "$OUT/src" "$OUT/Default.skin"
 "$BIN/skinpack" check "$OUT/Default.skin" >/dev/null
+# Stale when Default.skin changed, so always rewritten.
+"$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin"
 log "wrote $OUT/Default.skin ($(wc -c <"$OUT/Default.skin") bytes)"

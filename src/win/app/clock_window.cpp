@@ -10,6 +10,7 @@
 #include "win/app/msg.h"
 #include "win/app/system_files.h"
 #include "win/app/window_shape.h"
+#include "win/skin/skin_data_component.h"
 
 namespace app {
 
@@ -94,6 +95,11 @@ TForm1::TForm1(ui::TComponent* AOwner)
     ApplicationEvents1 = new ui::TApplicationEvents(this);
     ApplicationEvents1->SetName("ApplicationEvents1");
     ApplicationEvents1->OnMessage = [this](MSG& m, bool& h) { ApplicationEvents1Message(m, h); };
+
+    // Loaded with the rest of the stored description, so the skin is ready before FormCreate.
+    SkinData1 = new win::TSkinData(this);
+    SkinData1->SetName("SkinData1");
+    SkinData1->LoadSkinResource();
 
     // The window fits its visible controls once its window is needed (cutting the shape, or
     // showing after a failed start-up), then on every change; so a LED hidden during start-up

@@ -20,6 +20,7 @@
 
 namespace win {
 class TClockTray;
+class TSkinData;
 }
 
 namespace app {
@@ -41,6 +42,8 @@ class TForm1 : public ui::TForm {
     ui::TPopupMenu* PopupMenu1;
     ui::TTimer* Timer1;
     ui::TApplicationEvents* ApplicationEvents1;
+    // The default skin, read from the program's SKINSTREAM resource at creation.
+    win::TSkinData* SkinData1;
     // TrayIcon1 and PopupMenu1's items with their commands.
     std::unique_ptr<win::TClockTray> Tray;
 
