@@ -20,11 +20,12 @@ for i in $(seq 1 "$runs"); do
     # Alternate the two so that machine noise falls on both alike.
     printf 'bare  %s\n' "$($(wine_cmd) "$bin/startup_probe.exe" "$(winpath "$bin/bare_window.exe")" "$seconds")"
     printf 'clock %s\n' "$($(wine_cmd) "$bin/startup_probe.exe" "$(winpath "$clock")" "$seconds")"
-done | tee /dev/stderr | awk '
-    { split($2, a, "="); split($3, b, "="); split($6, c, "=");
+done | tee "$BUILD/startup_runs.txt" | awk '
+    { split($2, a, "="); split($3, b, "="); split($7, c, "=");
       n[$1]++; s[$1] += a[2]; cpu[$1] += b[2]; rss[$1] += c[2] }
     END {
       for (k in n) printf "%-5s mean start %.1f ms, cpu %.1f ms, rss %.0f KB\n", k, s[k]/n[k], cpu[k]/n[k], rss[k]/n[k];
-      if (n["bare"] && n["clock"] && s["bare"] > 0 && cpu["bare"] > 0 && rss["bare"] > 0)
-        printf "ratios clock/bare: start %.2f, cpu %.2f, rss %.2f\n",
-          s["clock"]/s["bare"], cpu["clock"]/cpu["bare"], rss["clock"]/rss["bare"] }'
+      if (n["bare"] && n["clock"] && s["bare"] > 0 && rss["bare"] > 0)
+        printf "ratios clock/bare: start %.2f, rss %.2f, cpu %s\n", s["clock"]/s["bare"],
+          rss["clock"]/rss["bare"],
+          cpu["bare"] > 0 ? sprintf("%.2f", cpu["clock"]/cpu["bare"]) : "n/a (bare below the 10 ms resolution)" }'
