@@ -15,14 +15,14 @@ constexpr uint32_t kKey = 0x00FF00FF;
 
 core::Bitmap ComplexFace(int size) {
     core::Bitmap b(size, size, kKey);
-    uint32_t seed = 12345;
+    uint32_t lcg = 12345;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             int dx = x - size / 2, dy = y - size / 2;
             bool ring = ((dx * dx + dy * dy) / 900) % 2 == 0;
             bool band = std::abs(x - y) < size / 16;
-            seed = seed * 1103515245u + 12345u;
-            bool speck = (seed >> 16) % 97 == 0;
+            lcg = lcg * 1103515245u + 12345u;
+            bool speck = (lcg >> 16) % 97 == 0;
             if ((ring != band) || speck)
                 b.Set(x, y, 0x00102030 + uint32_t(x));
         }
