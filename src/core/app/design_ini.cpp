@@ -1,3 +1,4 @@
+#include "core/common/text.h"
 #include "core/app/design_ini.h"
 
 #include <algorithm>
@@ -187,16 +188,6 @@ std::string QuoteText(const std::string& s) {
         }
     }
     return out + "\"";
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Returns false on a malformed quoted value.

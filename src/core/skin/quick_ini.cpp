@@ -1,3 +1,4 @@
+#include "core/common/text.h"
 #include "core/skin/quick_ini.h"
 
 #include <cstring>
@@ -12,16 +13,6 @@ bool IsSectionHeader(const std::string& line) {
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace

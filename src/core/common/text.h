@@ -1,0 +1,17 @@
+#pragma once
+// Small helpers for the texts our readers parse.
+
+namespace core {
+
+// Value of a hexadecimal digit, or -1.
+inline int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace core
