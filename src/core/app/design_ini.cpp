@@ -1,4 +1,3 @@
-#include "core/common/text.h"
 #include "core/app/design_ini.h"
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 
 #include "core/app/clock_db.h"
 #include "core/common/file_io.h"
+#include "core/common/text.h"
 
 namespace core {
 

@@ -1,7 +1,8 @@
-#include "core/common/text.h"
 #include "core/skin/quick_ini.h"
 
 #include <cstring>
+
+#include "core/common/text.h"
 
 namespace core {
 
