@@ -48,6 +48,14 @@ bool PumpUntil(Pred done, DWORD ms) {
     }
     return true;
 }
+// Folder of the running test program (clock.exe is built beside it), with a trailing '\'.
+inline std::string BinFolder() {
+    char path[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
 inline void Pump(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "core/alarms/about_links.h"
+#include "win/ui/delay_load.h"
 
 namespace alarms {
 namespace {
@@ -13,7 +14,7 @@ class SystemShell : public ShellSeam {
 public:
     void Open(HWND owner, const std::string& target) override {
         // The shell's answer is not examined: a link that fails simply opens nothing.
-        ::ShellExecuteA(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        sys::ShellExecuteA(owner, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 };
 

@@ -28,14 +28,33 @@ TClockTray::TClockTray(app::TForm1& form)
                       }},
                      {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
 
+    form.SetTrayHint = [this](const std::string& hint) {
+        hint_ = hint;
+        if (trayIcon_)
+            trayIcon_->SetHint(hint);
+    };
+    // The icon follows the window: putting it in the tray loads the shell and waits on the
+    // taskbar, which need not hold up showing the clock.
+    std::weak_ptr<bool> alive = alive_;
+    ui::Application->Queue([this, alive] {
+        if (!alive.expired())
+            StartIcon();
+    });
+}
+
+void TClockTray::StartIcon() {
+    if (trayIcon_)
+        return;
+    app::TForm1& form = form_;
     trayIcon_ = std::make_unique<TTrayIcon>(shell_, host_);
     trayIcon_->PopupMenu = [&form](int x, int y) { form.PopupMenu1->Popup(x, y); };
     trayIcon_->OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         Run(TrayIcon1DblClick, false);
     };
+    if (!hint_.empty())
+        trayIcon_->SetHint(hint_);
     trayIcon_->SetActive(true);
     trayIcon_->Loaded();
-    form.SetTrayHint = [this](const std::string& hint) { trayIcon_->SetHint(hint); };
 }
 
 TClockTray::~TClockTray() {

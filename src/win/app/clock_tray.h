@@ -1,6 +1,7 @@
 #pragma once
 // TrayIcon1 and the items of PopupMenu1 on the clock window, wired to the window commands.
 #include <memory>
+#include <string>
 
 #include "win/app/clock_commands.h"
 #include "win/app/clock_popup_menu.h"
@@ -17,20 +18,23 @@ namespace win {
 
 class TClockTray {
   public:
-    // Part of loading the clock window: fills the menu and puts the icon in the tray, before
-    // the window's creation handler runs (which sets the tip through SetTrayHint).
+    // Part of loading the clock window: fills the menu before the window's creation handler
+    // runs (which sets the tip through SetTrayHint); the icon goes into the tray from the
+    // message loop, once the window is up.
     explicit TClockTray(app::TForm1& form);
     ~TClockTray();
     TClockTray(const TClockTray&) = delete;
     TClockTray& operator=(const TClockTray&) = delete;
 
-    TTrayIcon& TrayIcon1() { return *trayIcon_; }
+    // Null until the message loop has put the icon in the tray.
+    TTrayIcon* TrayIcon1() { return trayIcon_.get(); }
 
   private:
     using Command = void (*)(ClockCommandContext&);
     // `savesStore`: the command rewrites the alarm file, which must not happen without a
     // loaded store (it would replace the user's alarms with an empty list).
     void Run(Command command, bool savesStore);
+    void StartIcon();
 
     app::TForm1& form_;
     SystemTrayShell shell_;
@@ -38,6 +42,8 @@ class TClockTray {
     SystemRegistry registry_;
     FormCommandTarget target_;
     std::unique_ptr<TTrayIcon> trayIcon_;
+    std::string hint_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for the queued start
 };
 
 }  // namespace win

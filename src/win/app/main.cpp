@@ -5,7 +5,7 @@
 #include "win/ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    ui::TApplication application;  // also initialises COM for the movie player
+    ui::TApplication application;
     return application.Execute([&application] {
         application.Initialize();
         application.CreateForm(&app::Form1);

@@ -1,17 +1,19 @@
 #include "win/ui/application.h"
 
-#include <objbase.h>
-#include <ole2.h>
-
 #include <algorithm>
 #include <exception>
 
 #include "core/app/app_texts.h"
+#include "win/ui/delay_load.h"
 #include "win/ui/message_box.h"
 
 namespace ui {
 
 TApplication* Application = nullptr;
+
+namespace {
+constexpr UINT kWmRunQueued = WM_APP + 100;
+}  // namespace
 
 void ReportCurrentException() noexcept {
     std::string text;
@@ -56,6 +58,18 @@ void TApplication::AppWindow::Create(const std::string& title) {
 }
 
 LRESULT TApplication::AppWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kWmRunQueued) {  // ours alone: no hook may swallow it
+        auto calls = std::move(app_.queued_);
+        app_.queued_.clear();
+        for (auto& call : calls) {
+            try {
+                call();
+            } catch (...) {
+                ReportCurrentException();
+            }
+        }
+        return 0;
+    }
     TMessage m{msg, wParam, lParam, 0};
     auto hooks = app_.hooks_;  // a hook may unhook itself
     for (auto& h : hooks)
@@ -77,7 +91,6 @@ LRESULT TApplication::AppWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lPara
 
 TApplication::TApplication() : TComponent(nullptr), window_(*this) {
     Application = this;
-    comInitialized_ = SUCCEEDED(::OleInitialize(nullptr));
     char path[MAX_PATH * 2] = {0};
     DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path - 1);
     exeName_.assign(path, n);
@@ -90,9 +103,23 @@ TApplication::~TApplication() {
     mainForm_ = nullptr;
     hooks_.clear();
     if (comInitialized_)
-        ::OleUninitialize();
+        sys::OleUninitialize();
     if (Application == this)
         Application = nullptr;
+}
+
+void TApplication::Queue(std::function<void()> call) {
+    queued_.push_back(std::move(call));
+    if (queued_.size() == 1)
+        ::PostMessageA(Handle(), kWmRunQueued, 0, 0);
+}
+
+bool TApplication::EnsureOle() {
+    if (!comTried_) {
+        comTried_ = true;
+        comInitialized_ = SUCCEEDED(sys::OleInitialize(nullptr));
+    }
+    return comInitialized_;
 }
 
 void TApplication::SetTitle(const std::string& title) {

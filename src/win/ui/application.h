@@ -75,6 +75,14 @@ class TApplication : public TComponent {
     void HandleException(const std::string& message);
     void ShowException(const std::string& message) { HandleException(message); }
 
+    // Runs `call` from the message loop, after what is already queued: work that need not hold
+    // up showing the window. Calls still queued when the program ends are dropped.
+    void Queue(std::function<void()> call);
+
+    // COM with OLE for embedded controls, started on the first call (on the program's thread)
+    // rather than at start: only a movie face needs it, and it costs every other clock time.
+    bool EnsureOle();
+
     int HookMainWindow(TWindowHook hook);
     void UnhookMainWindow(int id);
     TMessageEvent OnMessage;
@@ -101,6 +109,8 @@ class TApplication : public TComponent {
     bool quitPosted_ = false;
     int exitCode_ = 0;
     bool comInitialized_ = false;
+    bool comTried_ = false;
+    std::vector<std::function<void()>> queued_;
     std::vector<std::pair<int, TWindowHook>> hooks_;
     int nextHook_ = 1;
     std::vector<TApplicationEvents*> events_;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win/ui/delay_load.h"
 #include "win/ui/handles.h"
 
 namespace ui {
@@ -22,7 +23,7 @@ void InitCommonControlClasses() {
     if (done) return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES |
                                              ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&icc);
+    sys::InitCommonControlsEx(&icc);
     done = true;
 }
 

@@ -1,6 +1,7 @@
 #include "win/widgets/media_player.h"
 
 #include "core/common/errors.h"
+#include "win/ui/delay_load.h"
 
 namespace widgets {
 namespace {
@@ -9,11 +10,11 @@ class SystemMciSeam : public MciSeam {
   public:
     MCIERROR SendCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
                          DWORD_PTR params) override {
-        return mciSendCommandA(device, message, flags, params);
+        return sys::mciSendCommandA(device, message, flags, params);
     }
     std::string ErrorText(MCIERROR error) override {
         char text[256] = {};
-        if (!mciGetErrorStringA(error, text, sizeof text))
+        if (!sys::mciGetErrorStringA(error, text, sizeof text))
             return "MCI error " + std::to_string(error);
         return text;
     }

@@ -4,6 +4,8 @@
 
 #include "core/app/swf_background.h"
 #include "core/common/file_io.h"
+#include "win/ui/application.h"
+#include "win/ui/delay_load.h"
 
 namespace widgets {
 namespace {
@@ -30,13 +32,17 @@ void TShockwaveFlash::CreateHandle() {
         dispatch_->Release();
         dispatch_ = nullptr;
     }
-    if (HostPlayer() && !movie_.empty())
+    // Only a movie needs the player (and COM): a picture face's hidden control stays a plain
+    // window.
+    if (!movie_.empty() && HostPlayer())
         PutMovie();
 }
 
 bool TShockwaveFlash::HostPlayer() {
+    if (ui::Application && !ui::Application->EnsureOle())
+        return false;
     CLSID clsid;
-    if (FAILED(::CLSIDFromProgID(kProgId, &clsid)))
+    if (FAILED(sys::CLSIDFromProgID(kProgId, &clsid)))
         return false;
     HMODULE atl = ::LoadLibraryA("atl.dll");
     if (!atl)
@@ -75,15 +81,14 @@ void TShockwaveFlash::PutMovie() {
     int n = ::MultiByteToWideChar(CP_ACP, 0, movie_.c_str(), -1, nullptr, 0);
     std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, movie_.c_str(), -1, &wide[0], n);
-    VARIANT arg;
-    ::VariantInit(&arg);
+    VARIANT arg{};
     arg.vt = VT_BSTR;
-    arg.bstrVal = ::SysAllocString(wide.c_str());
+    arg.bstrVal = sys::SysAllocString(wide.c_str());
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params{&arg, &named, 1, 1};
     dispatch_->Invoke(kMovieDispId, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
                       nullptr, nullptr, nullptr);
-    ::VariantClear(&arg);
+    sys::VariantClear(&arg);
 }
 
 void TShockwaveFlash::SetMovie(const std::string& path) {
@@ -100,6 +105,8 @@ void TShockwaveFlash::SetMovie(const std::string& path) {
             // An unreadable movie shows the default colour, as the player would show nothing.
         }
     }
+    if (!dispatch_ && !movie_.empty() && HandleAllocated())
+        HostPlayer();
     if (dispatch_)
         PutMovie();
     Invalidate();

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "win/ui/delay_load.h"
+
 namespace win {
 
 #ifndef _WIN64
@@ -254,7 +256,7 @@ void TTrayIcon::HookApplication() {
     if (hookedWindow_)
         return;
     HWND app = host_.ApplicationWindow();
-    if (app && SetWindowSubclass(app, &TTrayIcon::ApplicationHook, kHookId,
+    if (app && sys::SetWindowSubclass(app, &TTrayIcon::ApplicationHook, kHookId,
                                  reinterpret_cast<DWORD_PTR>(this)))
         hookedWindow_ = app;
 }
@@ -262,7 +264,7 @@ void TTrayIcon::HookApplication() {
 void TTrayIcon::UnhookApplication() {
     if (!hookedWindow_)
         return;
-    RemoveWindowSubclass(hookedWindow_, &TTrayIcon::ApplicationHook, kHookId);
+    sys::RemoveWindowSubclass(hookedWindow_, &TTrayIcon::ApplicationHook, kHookId);
     hookedWindow_ = nullptr;
 }
 
@@ -295,7 +297,7 @@ LRESULT CALLBACK TTrayIcon::ApplicationHook(HWND hwnd,
         self->host_.ShowError(e);
     }
     // The hook only watches: the application always gets the message too.
-    LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    LRESULT result = sys::DefSubclassProc(hwnd, msg, wParam, lParam);
     // An application that hands the minimize command to the default handling has its
     // (already minimized) window shown again; the button must stay gone.
     if (hidden && IsWindowVisible(hwnd))

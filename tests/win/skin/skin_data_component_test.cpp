@@ -24,13 +24,6 @@ core::Bytes StreamValue(const core::Bytes& archive) {
     return core::WriteSkinStreamValue(core::EncodeSkinFile(archive));
 }
 
-std::string BinFolder() {
-    char path[MAX_PATH];
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
 TEST(SkinDataComponent, DefaultsAndLoadingAStoredValue) {
     wintest::RecordingMessageBox boxes;
     ui::TComponent owner(nullptr);
@@ -82,7 +75,7 @@ TEST(SkinDataComponent, MissingResourceIsNoSkinWithoutMessage) {
 #ifdef CLOCK_HAS_SKIN_STREAM
 // clock.exe from the same build carries our default skin, and it decodes.
 TEST(SkinDataComponent, ClockExecutableCarriesTheDefaultSkin) {
-    const std::string exe = BinFolder() + "clock.exe";
+    const std::string exe = wintest::BinFolder() + "clock.exe";
     HMODULE module = ::LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr) << exe;
     std::unique_ptr<HINSTANCE__, decltype(&::FreeLibrary)> hold(module, &::FreeLibrary);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "core/common/errors.h"
 #include "win/ui/application.h"
@@ -288,6 +289,28 @@ TEST(MenuTest, PopupShowsASystemMenuWindowAndRunsTheChosenItem) {
     EXPECT_TRUE(handleSeen);
     EXPECT_EQ(menu.Handle(), nullptr);
     EXPECT_EQ(firstClicks + secondClicks, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QueueTest, QueuedCallsRunFromTheLoopInOrderAndAFailureIsShownWithoutStoppingTheRest) {
+    wintest::RecordingMessageBox boxes;
+    std::vector<int> ran;
+    Application->Queue([&] { ran.push_back(1); });
+    Application->Queue([&] { throw core::AppError("Queued failure"); });
+    Application->Queue([&] {
+        ran.push_back(2);
+        // Queued while the queue runs: waits for the next turn of the loop.
+        Application->Queue([&] { ran.push_back(3); });
+    });
+    EXPECT_TRUE(ran.empty()) << "nothing runs before the loop";
+    Application->ProcessMessages();
+    Application->ProcessMessages();
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(boxes.calls.size(), 1u);
+    EXPECT_EQ(boxes.calls[0].text, "Queued failure.");
 }
 
 }  // namespace
