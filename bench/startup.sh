@@ -31,7 +31,7 @@ unix_pid() {
     done
     return 1
 }
-cpu_ms() { "$cpu_tool" "$1" | awk '{ print $2 }'; }
+cpu_ms() { "$cpu_tool" "$1" 2>/dev/null | awk '{ print $2 }'; }
 server_pid() { pgrep -f "wineserver64? -p" | head -n 1; }
 
 # One run of one program: prints "NAME start_ms=.. rss_kb=.. cpu_ms=.. linux_cpu_ms=.. server_cpu_ms=..".
@@ -50,6 +50,10 @@ measure() {
     wait "$probe" || true
     line="$(tr -d '\r' < "$out" | tr '\n' ' ')"
     rm -f "$out"
+    if [ -z "$c0" ] || [ -z "$c1" ] || [ -z "$s0" ] || [ -z "$s1" ]; then
+        echo "$label run left out: a process ended before its CPU was read ($line)" >&2
+        return 0
+    fi
     awk -v l="$label $line" -v c0="$c0" -v c1="$c1" -v s0="$s0" -v s1="$s1" \
         'BEGIN { printf "%s linux_cpu_ms=%.3f server_cpu_ms=%.3f\n", l, c1 - c0, s1 - s0 }'
 }
