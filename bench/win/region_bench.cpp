@@ -7,28 +7,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "support/complex_picture.h"
 #include "win/app/window_shape.h"
 
 namespace {
 
-constexpr uint32_t kKey = 0x00FF00FF;
-
-core::Bitmap ComplexFace(int size) {
-    core::Bitmap b(size, size, kKey);
-    uint32_t lcg = 12345;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            int dx = x - size / 2, dy = y - size / 2;
-            bool ring = ((dx * dx + dy * dy) / 900) % 2 == 0;
-            bool band = std::abs(x - y) < size / 16;
-            lcg = lcg * 1103515245u + 12345u;
-            bool speck = (lcg >> 16) % 97 == 0;
-            if ((ring != band) || speck)
-                b.Set(x, y, 0x00102030 + uint32_t(x));
-        }
-    }
-    return b;
-}
+using testpictures::kKey;
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -39,7 +23,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 int main() {
     HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 600, nullptr, nullptr,
                                     nullptr, nullptr);
-    core::Bitmap face = ComplexFace(512);
+    core::Bitmap face = testpictures::ComplexPicture(512);
 
     const int fastRuns = 20;
     auto start = std::chrono::steady_clock::now();

@@ -3,31 +3,14 @@
 
 #include <cstdint>
 
+#include "support/complex_picture.h"
 #include "win/app/window_shape.h"
 #include "win/ui/form.h"
 
 namespace {
 
-constexpr uint32_t kKey = 0x00FF00FF;
-
-// Rings, a diagonal band, holes and scattered single pixels; deterministic.
-core::Bitmap ComplexPicture(int size) {
-    core::Bitmap b(size, size, kKey);
-    uint32_t lcg = 12345;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            int dx = x - size / 2, dy = y - size / 2;
-            int d2 = dx * dx + dy * dy;
-            bool ring = (d2 / 900) % 2 == 0;
-            bool band = std::abs(x - y) < size / 16;
-            lcg = lcg * 1103515245u + 12345u;
-            bool speck = (lcg >> 16) % 97 == 0;
-            if ((ring != band) || speck)
-                b.Set(x, y, 0x00102030 + uint32_t(x));
-        }
-    }
-    return b;
-}
+using testpictures::ComplexPicture;
+using testpictures::kKey;
 
 class WindowShapeTest : public ::testing::Test {
   protected:
