@@ -167,6 +167,13 @@ void TForm::SetFormStyle(TFormStyle v) {
     if (v == formStyle_)
         return;
     formStyle_ = v;
+    if (!HandleAllocated())
+        return;  // the window is made with it
+    if (v == fsStayOnTop) {
+        ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
     // Not every system takes the topmost state back in place, so the window is made anew (it
     // loses its region, which the owner puts back).
     RecreateWnd();

@@ -198,8 +198,10 @@ TEST(FormTest, AlphaBlendMakesALayeredWindowWithTheValue) {
     ::GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags);
     EXPECT_EQ(alpha, 200);
     form.Show();
+    const HWND window = form.Handle();
     form.SetFormStyle(fsStayOnTop);
     EXPECT_TRUE(::GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(form.Handle(), window) << "topmost goes on in place";
     form.SetFormStyle(fsNormal);  // a new window: the system cannot always take topmost back
     EXPECT_FALSE(::GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(::IsWindowVisible(form.Handle()));
