@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds our default skin: draws its pictures (tools/skinart) into build/skin/src, copies the
-# hand-written definition beside them and packs build/skin/Default.skin with skinpack.
+# hand-written definition beside them and packs build/skin/Default.skin with skinpack. Also
+# draws the program's own pictures (icon, menu glyphs, tracks) into build/skin/program, which
+# the Windows build links into clock.exe as resources.
 # Needs the native build (build/native/bin/skinart and skinpack); builds it when missing.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -19,6 +21,8 @@ mkdir -p "$OUT/src"
 cp "$ROOT/assets/skin/Default.ini" "$OUT/src/"
 "$BIN/skinpack" pack "$OUT/src" "$OUT/Default.skin"
 "$BIN/skinpack" check "$OUT/Default.skin" >/dev/null
+rm -rf "$OUT/program"
+"$BIN/skinart" --program "$OUT/program"
 # Stale when Default.skin changed, so always rewritten.
 "$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin"
 log "wrote $OUT/Default.skin ($(wc -c <"$OUT/Default.skin") bytes)"

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     std::vector<double> micros;
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        win::TSkinData skin(nullptr);
+        skin::TSkinData skin(nullptr);
         const bool loaded = skin.LoadSkinResource(module);
         const auto end = std::chrono::steady_clock::now();
         if (!loaded) {

@@ -18,8 +18,12 @@ RECT ScreenRect(HWND hwnd) {
     return r;
 }
 
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
 
 void CloseClock(ClockProcess& clock, HWND form) {
     PostMessageA(form, WM_CLOSE, 0, 0);
@@ -43,6 +47,13 @@ TEST(ClockStart, PictureFaceIsPlacedSizedAndCutToShape) {
     HWND form = clock.WaitForWindow("TForm1");
     ASSERT_NE(form, nullptr) << "no clock window";
     EXPECT_EQ(WindowText(form), "Form1");
+    // The default skin takes the window over (it answers as skinned) and leaves its size,
+    // shape and opacity as they are, which the checks below hold it to.
+    DWORD_PTR skinned = 0;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000 && skinned != 1; Sleep(50))
+        SendMessageTimeoutA(form, 13603, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned);
+    EXPECT_EQ(skinned, 1u) << "the clock window is skinned";
+    Sleep(300);  // its set-up message has run
 
     HWND led = FindChild(form, "TLEDFontNum");
     HWND image = FindChild(form, "TImage");
@@ -59,8 +70,8 @@ TEST(ClockStart, PictureFaceIsPlacedSizedAndCutToShape) {
     ExpectLedAutoSized(lr, 17, 4, 4, 29 + 8);
     RECT both;
     UnionRect(&both, &lr, &ir);
-    EXPECT_TRUE(EqualRect(&both, &wr)) << "window " << wr.left << "," << wr.top << " "
-                                       << Width(wr) << "x" << Height(wr);
+    EXPECT_TRUE(EqualRect(&both, &wr))
+        << "window " << wr.left << "," << wr.top << " " << Width(wr) << "x" << Height(wr);
 
     // Lower right corner of the whole screen, 30 pixels above its bottom edge.
     EXPECT_EQ(wr.left, GetSystemMetrics(SM_CXSCREEN) - Width(wr));
@@ -81,7 +92,8 @@ TEST(ClockStart, PictureFaceIsPlacedSizedAndCutToShape) {
     EXPECT_TRUE(RegionContains(form, lr.left - wr.left + 1, lr.top - wr.top + 1)) << "LED";
     EXPECT_TRUE(RegionContains(form, lr.right - wr.left - 1, lr.bottom - wr.top - 1)) << "LED";
     // Beyond the right end of the face and below the LED lies nothing.
-    if (Width(lr) + 10 > 121) EXPECT_FALSE(RegionContains(form, lr.right - wr.left - 1, fy + 60));
+    if (Width(lr) + 10 > 121)
+        EXPECT_FALSE(RegionContains(form, lr.right - wr.left - 1, fy + 60));
 
     // The LED shows lit segments in the light colour on its background, nothing else (once
     // the window has painted: it can be shown a moment before).
@@ -95,10 +107,12 @@ TEST(ClockStart, PictureFaceIsPlacedSizedAndCutToShape) {
             for (int x = lr.left; x < lr.right; ++x) {
                 COLORREF c = GetPixel(screen, x, y);
                 seen.insert(c);
-                if (c == 0x0000FF00) ++lit;
+                if (c == 0x0000FF00)
+                    ++lit;
             }
         ReleaseDC(nullptr, screen);
-        if (seen.size() == 2 && lit > 50) break;
+        if (seen.size() == 2 && lit > 50)
+            break;
     }
     EXPECT_GT(lit, 50) << "no lit segments";
     EXPECT_EQ(seen, (std::set<COLORREF>{0x00400000, 0x0000FF00}));
@@ -146,7 +160,8 @@ TEST(ClockStart, HiddenLedStillJoinsTheShapeWithItsStoredBounds) {
     const auto rects = WindowRegionRects(form);
     ASSERT_FALSE(rects.empty());
     RECT box = rects[0];
-    for (const auto& r : rects) UnionRect(&box, &box, &r);
+    for (const auto& r : rects)
+        UnionRect(&box, &box, &r);
     EXPECT_EQ(box.left, 56);
     EXPECT_EQ(box.top, 0);
     EXPECT_EQ(box.right, 56 + 46);
@@ -186,7 +201,8 @@ TEST(ClockStart, MovieFaceShapesTheWindowByThePlayerAndTheLed) {
         HDC screen = GetDC(nullptr);
         c = GetPixel(screen, mr.left + 60, mr.bottom - 5);
         ReleaseDC(nullptr, screen);
-        if (c == RGB(0x20, 0xA0, 0x40)) break;
+        if (c == RGB(0x20, 0xA0, 0x40))
+            break;
     }
     EXPECT_EQ(c, RGB(0x20, 0xA0, 0x40));
     CloseClock(clock, form);

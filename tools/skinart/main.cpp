@@ -1,5 +1,6 @@
 // skinart OUTDIR: draws the default skin's pictures (flat light greys and blues) as .bmp files.
 // The definition that uses them is assets/skin/Default.ini.
+// skinart --program OUTDIR: draws the program's own pictures (icon, menu glyphs, tracks).
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "core/common/bitmap.h"
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
+#include "program_art.h"
 
 namespace {
 
@@ -322,14 +324,19 @@ void Save(const std::string& dir, const std::string& name, const Bitmap& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: skinart OUTDIR\n");
+    const bool program = argc == 3 && std::string(argv[1]) == "--program";
+    if (argc != 2 && !program) {
+        std::fprintf(stderr, "usage: skinart OUTDIR | skinart --program OUTDIR\n");
         return 2;
     }
-    const std::string dir = argv[1];
+    const std::string dir = argv[argc - 1];
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     try {
+        if (program) {
+            skinart::WriteProgramResources(dir);
+            return 0;
+        }
         const Bitmap active = WindowFrame(kActive), inactive = WindowFrame(kInactive);
         auto cut = [&](const Rect& r) {
             return std::vector<Bitmap>{core::Crop(active, r), core::Crop(inactive, r)};

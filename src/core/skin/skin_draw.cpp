@@ -29,6 +29,21 @@ void AddTiled(std::vector<BlitPiece>& out, const Rect& src, const Rect& dst) {
     }
 }
 
+// The source pixel for target pixel `d` of a span of `dst` pixels drawn from `src` pixels,
+// as the system's nearest-pixel stretching (StretchBlt with COLORONCOLOR) picks it: growing,
+// the source pixel under the target pixel's centre, ties to the lower one; shrinking, of the
+// source pixels whose centres fall on the target pixel the last one across a row and the
+// first one down a column.
+int SourceIndex(int d, int src, int dst, bool alongRow) {
+    const int64_t s = src, t = dst;
+    if (dst >= src)
+        return int(((2 * d + 1) * s - 1) / (2 * t));
+    if (alongRow)
+        return int((2 * s * (d + 1) - t) / (2 * t));
+    const int64_t n = 2 * s * d + 1 - t;
+    return n <= 0 ? 0 : int((n + 2 * t - 1) / (2 * t));
+}
+
 }  // namespace
 
 Rect FrameRect(const Bitmap& picture, int count, int frame, bool stacked) {
@@ -132,10 +147,10 @@ void DrawPieces(Bitmap& target,
         const Rect d = Intersect(p.dst, bounds);
         for (int y = d.top; y < d.bottom; ++y) {
             const int sy =
-                p.src.top + int(int64_t(y - p.dst.top) * p.src.Height() / p.dst.Height());
+                p.src.top + SourceIndex(y - p.dst.top, p.src.Height(), p.dst.Height(), false);
             for (int x = d.left; x < d.right; ++x) {
                 const int sx =
-                    p.src.left + int(int64_t(x - p.dst.left) * p.src.Width() / p.dst.Width());
+                    p.src.left + SourceIndex(x - p.dst.left, p.src.Width(), p.dst.Width(), true);
                 const uint32_t c = picture.At(sx, sy) & 0xFFFFFF;
                 if (transparent && c == kMagenta)
                     continue;

@@ -38,7 +38,8 @@ std::vector<BlitPiece> ThreeSlicePieces(const Rect& src, const Rect& dst, int l,
 // left) and clipped to it.
 std::vector<BlitPiece> FramePieces(const Rect& src, const Rect& dst, bool stretch);
 
-// Software execution of pieces: nearest-pixel stretching, clipped to the target; with
+// Software execution of pieces: nearest-pixel stretching that picks the pixels the system's
+// StretchBlt picks in COLORONCOLOR mode, clipped to the target; with
 // `transparent`, magenta source pixels leave the target untouched.
 void DrawPieces(Bitmap& target,
                 const Bitmap& picture,

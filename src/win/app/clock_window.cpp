@@ -32,14 +32,6 @@ std::vector<std::string> ProgramArguments() {
     return args;
 }
 
-core::Bitmap PictureToBitmap(const ui::TBitmap& picture) {
-    core::Bitmap b(picture.Width(), picture.Height());
-    for (int y = 0; y < b.height; ++y)
-        for (int x = 0; x < b.width; ++x)
-            b.Set(x, y, picture.PixelAt(x, y));
-    return b;
-}
-
 }  // namespace
 
 TForm1::TForm1(ui::TComponent* AOwner)
@@ -97,8 +89,9 @@ TForm1::TForm1(ui::TComponent* AOwner)
     ApplicationEvents1->OnMessage = [this](MSG& m, bool& h) { ApplicationEvents1Message(m, h); };
 
     // Loaded with the rest of the stored description, so the skin is ready before FormCreate.
-    SkinData1 = new win::TSkinData(this);
+    SkinData1 = new skin::TSkinData(this);
     SkinData1->SetName("SkinData1");
+    SkinData1->SetActive(true);
     SkinData1->LoadSkinResource();
 
     // The window fits its visible controls once its window is needed (cutting the shape, or
@@ -272,7 +265,7 @@ void TForm1::ApplyWindowShape() {
         UniteRect(region, ShockwaveFlash1->BoundsRect());
         UniteRect(region, led);
     } else if (Clock.CutShape() != 0) {
-        core::Bitmap picture = PictureToBitmap(Image1->Picture());
+        core::Bitmap picture = Image1->Picture().ToBitmap();
         region = BitmapRegion(picture, Clock.TransColor(), Image1->Left(), Image1->Top());
         UniteRect(region, led);
     } else {

@@ -20,6 +20,8 @@
 
 namespace win {
 class TClockTray;
+}
+namespace skin {
 class TSkinData;
 }
 
@@ -43,7 +45,7 @@ class TForm1 : public ui::TForm {
     ui::TTimer* Timer1;
     ui::TApplicationEvents* ApplicationEvents1;
     // The default skin, read from the program's SKINSTREAM resource at creation.
-    win::TSkinData* SkinData1;
+    skin::TSkinData* SkinData1;
     // TrayIcon1 and PopupMenu1's items with their commands.
     std::unique_ptr<win::TClockTray> Tray;
 

@@ -8,59 +8,21 @@
 
 namespace app {
 
-namespace {
-
-// One region from a run of rectangles. Kept to one band at a time: some systems add the
-// rectangles of ExtCreateRegion one by one, which grows with the square of their number.
-ui::ScopedRegion RegionOf(const core::RegionRect* rects, size_t count) {
-    std::vector<uint8_t> buffer(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh.dwSize = sizeof(RGNDATAHEADER);
-    data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(count);
-    data->rdh.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
-    auto* out = reinterpret_cast<RECT*>(data->Buffer);
-    RECT bounds{rects[0].left, rects[0].top, rects[0].right, rects[0].bottom};
-    for (size_t i = 0; i < count; ++i) {
-        out[i] = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
-        bounds.left = std::min(bounds.left, out[i].left);
-        bounds.top = std::min(bounds.top, out[i].top);
-        bounds.right = std::max(bounds.right, out[i].right);
-        bounds.bottom = std::max(bounds.bottom, out[i].bottom);
-    }
-    data->rdh.rcBound = bounds;
-    ui::ScopedRegion region(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
-    if (!region)
-        throw std::runtime_error("Out of system resources");
-    return region;
-}
-
-}  // namespace
-
 ui::ScopedRegion BitmapRegion(const core::Bitmap& bitmap, uint32_t key, int left, int top) {
-    std::vector<core::RegionRect> rects = core::BitmapRegionRects(bitmap, key, left, top);
-    if (rects.empty())
-        return ui::ScopedRegion(::CreateRectRgn(0, 0, 0, 0));
+    const std::vector<core::RegionRect> rects = core::BitmapRegionRects(bitmap, key, left, top);
+    // One region per band: each call stays small.
     std::vector<ui::ScopedRegion> parts;
+    std::vector<RECT> band;
     for (size_t begin = 0; begin < rects.size();) {
-        size_t end = begin + 1;
-        while (end < rects.size() && rects[end].top == rects[begin].top)
-            ++end;
-        parts.push_back(RegionOf(&rects[begin], end - begin));
+        band.clear();
+        size_t end = begin;
+        for (; end < rects.size() && rects[end].top == rects[begin].top; ++end)
+            band.push_back(
+                RECT{rects[end].left, rects[end].top, rects[end].right, rects[end].bottom});
+        parts.push_back(ui::RegionFromRects(band.data(), band.size()));
         begin = end;
     }
-    // Pairwise merging keeps every union small: n log n work instead of n squared.
-    while (parts.size() > 1) {
-        std::vector<ui::ScopedRegion> merged;
-        for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-            ::CombineRgn(parts[i].get(), parts[i].get(), parts[i + 1].get(), RGN_OR);
-            merged.push_back(std::move(parts[i]));
-        }
-        if (parts.size() % 2)
-            merged.push_back(std::move(parts.back()));
-        parts = std::move(merged);
-    }
-    return std::move(parts.front());
+    return ui::MergeRegions(std::move(parts));
 }
 
 ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap,
@@ -102,30 +64,6 @@ ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap,
     if (!region)
         region.reset(::CreateRectRgn(0, 0, 0, 0));  // no figure: an empty shape
     return region;
-}
-
-bool SetWindowRegion(HWND window, ui::ScopedRegion&& region, bool redraw) {
-    if (!::SetWindowRgn(window, region.get(), redraw))
-        return false;
-    region.release();  // the system owns it now
-    return true;
-}
-
-std::vector<uint8_t> RegionData(HRGN region) {
-    DWORD size = ::GetRegionData(region, 0, nullptr);
-    std::vector<uint8_t> data(size);
-    if (size)
-        ::GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data()));
-    return data;
-}
-
-void UniteRect(ui::ScopedRegion& region, const RECT& rect) {
-    ui::ScopedRegion r(::CreateRectRgnIndirect(&rect));
-    if (!region) {
-        region = std::move(r);
-        return;
-    }
-    ::CombineRgn(region.get(), region.get(), r.get(), RGN_OR);
 }
 
 }  // namespace app

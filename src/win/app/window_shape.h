@@ -8,6 +8,7 @@
 
 #include "core/common/bitmap.h"
 #include "win/ui/handles.h"
+#include "win/ui/region.h"
 
 namespace app {
 
@@ -23,13 +24,8 @@ ui::ScopedRegion BitmapRegionByPath(const core::Bitmap& bitmap,
                                     int top,
                                     HWND window);
 
-// Hands the region to the window, which owns it after success; on failure it stays ours.
-bool SetWindowRegion(HWND window, ui::ScopedRegion&& region, bool redraw);
-
-// The region's rectangles as GetRegionData reports them (for comparisons).
-std::vector<uint8_t> RegionData(HRGN region);
-
-// Adds a rectangle to a region (a null region becomes the rectangle).
-void UniteRect(ui::ScopedRegion& region, const RECT& rect);
+using ui::RegionData;
+using ui::SetWindowRegion;
+using ui::UniteRect;
 
 }  // namespace app

@@ -3,10 +3,14 @@
 #include <string>
 
 #include "core/common/errors.h"
+#include "core/skin/skin_component_rules.h"
+#include "win/skin/form_skin.h"
 #include "win/skin/skin_environment_win.h"
+#include "win/skin/skin_manager.h"
+#include "win/ui/form.h"
 #include "win/ui/message_box.h"
 
-namespace win {
+namespace skin {
 
 namespace {
 
@@ -18,13 +22,147 @@ core::SkinEnvironment ComponentEnvironment() {
     return env;
 }
 
+bool HasScrollBarInfo() {
+    HMODULE user = ::GetModuleHandleA("user32.dll");
+    return user && ::GetProcAddress(user, "GetScrollBarInfo") != nullptr;
+}
+
 }  // namespace
 
 TSkinData::TSkinData(ui::TComponent* AOwner)
-    : ui::TComponent(AOwner), data_(ComponentEnvironment()) {}
+    : ui::TComponent(AOwner),
+      data_(ComponentEnvironment()),
+      skinClasses_(core::DefaultSkinClasses()) {
+    // Skin colours that name system colours follow the running system's scheme.
+    InstallSystemColours();
+    data_.OnSkinLoaded = [this] { SkinChanged(); };
+    menuGlyphs_ = LoadBitmapResource(kMenuGlyphsName);
+}
+
+TSkinData::~TSkinData() {
+    if (registered_)
+        if (TSkinManager* manager = TSkinManager::Instance())
+            manager->Unregister(this);
+}
+
+void TSkinData::SetActive(bool value) {
+    if (value == active_)
+        return;
+    active_ = value;
+    if (Loading() || data_.Designing)
+        return;
+    TSkinManager* manager = TSkinManager::Instance();
+    if (!manager || !registered_)
+        return;
+    const core::TActiveChange change = core::ActiveChange(formType_, value, data_.NoSkin());
+    if (change.markStarted)
+        manager->SetStarted();
+    if (change.command != core::scNone)
+        manager->QueueCommand(change.command, core::kSkinCommandDelay, this);
+}
+
+void TSkinData::SetSkinFile(const std::string& name) {
+    data_.SetSkinFile(name);
+}
+
+bool TSkinData::AllowsForm(const std::string& className) {
+    bool doSkin = core::DefaultFormSkinAllowed(className, skinControls_);
+    if (OnFormSkin) {
+        doSkin = true;
+        OnFormSkin(this, className, doSkin);
+    }
+    return doSkin;
+}
+
+HBRUSH TSkinData::FaceBrush() {
+    const uint32_t face = data_.ButtonFaceColour();
+    if (!faceBrush_ || face != faceBrushColour_) {
+        faceBrush_.reset(::CreateSolidBrush(face));
+        faceBrushColour_ = face;
+    }
+    return faceBrush_.get();
+}
+
+namespace {
+
+// A font of the system's non-client metrics; the stock font when they cannot be read.
+void MakeMetricsFont(ui::ScopedFont& font, LOGFONTW NONCLIENTMETRICSW::*which) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        font.reset(::CreateFontIndirectW(&(metrics.*which)));
+    if (!font)
+        font.reset(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+}
+
+}  // namespace
+
+HFONT TSkinData::CaptionFont() {
+    if (!captionFont_)
+        MakeMetricsFont(captionFont_, &NONCLIENTMETRICSW::lfCaptionFont);
+    return captionFont_.get();
+}
+
+HFONT TSkinData::MenuFont() {
+    if (!menuFont_)
+        MakeMetricsFont(menuFont_, &NONCLIENTMETRICSW::lfMenuFont);
+    return menuFont_.get();
+}
+
+void TSkinData::DrawAppIcon() {
+    const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
+    ui::ScopedIcon icon(static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, cx, cy, 0)));
+    if (!icon)
+        return;
+    ui::TBitmap canvas;
+    canvas.Assign(core::Bitmap(cx, cy, core::kMagenta));
+    ::DrawIconEx(canvas.Canvas().Handle(), 0, 0, icon.get(), cx, cy, 0, nullptr, DI_NORMAL);
+    appIcon_ = canvas.ToBitmap();
+}
+
+void TSkinData::Loaded() {
+    TComponent::Loaded();
+    auto* ownerForm = dynamic_cast<ui::TForm*>(Owner());
+    const core::TLoadedPlan plan =
+        core::PlanLoaded(formType_, active_, data_.NoSkin(), skinControls_, HasScrollBarInfo(),
+                         ownerForm != nullptr);
+    skinControls_ = plan.controls;
+    TSkinManager& manager = TSkinManager::Need();
+    manager.Register(this);
+    registered_ = true;
+    captionFont_.reset();
+    CaptionFont();
+    maximizedSize_ = SIZE{::GetSystemMetrics(SM_CXMAXIMIZED), ::GetSystemMetrics(SM_CYMAXIMIZED)};
+    if (formType_ == core::sfMainform) {
+        manager.InstallHook();
+        active_ = plan.active;
+        if (plan.queue != core::scNone)
+            manager.QueueCommand(plan.queue, core::kSkinCommandDelay, this);
+        DrawAppIcon();
+        return;
+    }
+    manager.EnableAndStart();
+    if (plan.skinOwner && ownerForm && ownerForm->HandleAllocated())
+        manager.SkinWindow(ownerForm->Handle());
+}
+
+void TSkinData::SkinChanged() {
+    pictures_.Clear();
+    TSkinManager* manager = TSkinManager::Instance();
+    if (!manager || !registered_)
+        return;
+    for (const auto& formSkin : manager->FormSkins())
+        if (&formSkin->SkinData() == this)
+            formSkin->ReloadSkin();
+    if (manager->Started())
+        manager->QueueCommand(core::scReapply, core::kSkinCommandDelay, this);
+}
 
 size_t TSkinData::LoadSkinStream(const uint8_t* data, size_t size) {
-    return data_.ReadSkinProperty(data, size);
+    const size_t taken = data_.ReadSkinProperty(data, size);
+    pictures_.Clear();
+    return taken;
 }
 
 bool TSkinData::LoadSkinResource(HMODULE module) {
@@ -49,4 +187,4 @@ bool TSkinData::LoadSkinResource(HMODULE module) {
     return !data_.NoSkin();
 }
 
-}  // namespace win
+}  // namespace skin

@@ -6,7 +6,7 @@
 #include "core/common/bitmap.h"
 #include "core/skin/skin_data.h"
 
-namespace win {
+namespace skin {
 
 // Makes core::ResolveColour use GetSysColor.
 void InstallSystemColours();
@@ -18,4 +18,4 @@ core::SkinEnvironment MakeSkinEnvironment();
 // A bitmap resource of the executable as a picture; empty when there is none.
 core::Bitmap LoadBitmapResource(const std::string& name);
 
-}  // namespace win
+}  // namespace skin

@@ -5,8 +5,21 @@
 namespace ui {
 
 TComponent::TComponent(TComponent* AOwner) : owner_(AOwner) {
-    if (owner_)
+    if (owner_) {
         owner_->components_.push_back(this);
+        loading_ = owner_->loading_;
+    }
+}
+
+void TComponent::FinishLoading() {
+    if (!loading_)
+        return;                                          // made at run time, or finished already
+    const std::vector<TComponent*> owned = components_;  // Loaded may make more
+    for (TComponent* c : owned)
+        if (std::find(components_.begin(), components_.end(), c) != components_.end())
+            c->FinishLoading();
+    loading_ = false;
+    Loaded();
 }
 
 TComponent::~TComponent() {

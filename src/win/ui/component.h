@@ -34,11 +34,22 @@ class TComponent : public TObject {
     int ComponentCount() const { return static_cast<int>(components_.size()); }
     TComponent* FindComponent(const std::string& name) const;
 
+    // Between being made as part of a form and the end of that form's making (its components
+    // are made in its constructor): property writers may then only store their values.
+    bool Loading() const { return loading_; }
+    // Ends the loading of this component and of the loading components it owns, owned ones
+    // first, each with Loaded. A form does this once its constructor has made everything;
+    // components made at run time are never loading and get no Loaded.
+    void FinishLoading();
+
     // Asks to be told (Notification) when `other` is freed, and tells it when this one is.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 
   protected:
+    // After the component and its owner's other components have been made and set up.
+    virtual void Loaded() {}
+    void BeginLoading() { loading_ = true; }
     // `component` is being freed: drop every reference to it.
     virtual void Notification(TComponent* component) {}
     // Frees the owned components now (newest first), while this object is still whole.
@@ -48,6 +59,7 @@ class TComponent : public TObject {
     TComponent* owner_;
     std::string name_;
     int tag_ = 0;
+    bool loading_ = false;
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
 };

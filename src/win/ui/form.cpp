@@ -6,6 +6,7 @@
 
 #include "core/common/errors.h"
 #include "win/ui/application.h"
+#include "win/ui/screen.h"
 
 namespace ui {
 namespace {
@@ -27,11 +28,14 @@ BOOL CALLBACK DisableOne(HWND hwnd, LPARAM lParam) {
 }  // namespace
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+    Screen().AddForm(this);
+    BeginLoading();  // its components are being made: Loaded follows in DoCreate
     UpdateVisible(false);
     SetBounds(0, 0, 320, 240);
 }
 
 TForm::~TForm() {
+    Screen().RemoveForm(this);
     DoDestroy();
     if (Application && Application->MainForm() == this)
         Application->ClearMainForm();
@@ -52,6 +56,7 @@ void TForm::DoCreate() {
         return;
     created_ = true;
     HandleNeeded();  // now that the most derived class (and its window class name) is complete
+    FinishLoading();
     if (!OnCreate)
         return;
     try {

@@ -352,6 +352,19 @@ void TBitmap::Assign(const TBitmap& other) {
         OnChange();
 }
 
+core::Bitmap TBitmap::ToBitmap() const {
+    core::Bitmap out(width_, height_);
+    if (!bits_)
+        return out;
+    ::GdiFlush();
+    const size_t n = size_t(width_) * size_t(height_);
+    for (size_t i = 0; i < n; ++i) {
+        const uint32_t c = bits_[i];
+        out.pixels[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    }
+    return out;
+}
+
 COLORREF TBitmap::PixelAt(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;

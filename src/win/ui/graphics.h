@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/bitmap.h"
 #include "win/ui/handles.h"
 
 namespace ui {
@@ -150,6 +151,14 @@ class TBitmap {
     // Takes COLORREF pixels ($00BBGGRR), row-major, top row first.
     void Assign(const uint32_t* colorRefPixels, int width, int height);
     void Assign(const TBitmap& other);
+    void Assign(const core::Bitmap& picture) {
+        Assign(picture.pixels.data(), picture.width, picture.height);
+    }
+    // The pixels as a core picture, copied in one pass.
+    core::Bitmap ToBitmap() const;
+    // The pixels in DIB order ($00RRGGBB), row-major, top row first; null when empty. Call
+    // GdiFlush before reading what GDI drew.
+    uint32_t* Bits() const { return bits_; }
     COLORREF PixelAt(int x, int y) const;  // no bounds check beyond returning 0 outside
 
     HBITMAP Handle() const { return bitmap_.get(); }

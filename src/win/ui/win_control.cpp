@@ -28,9 +28,9 @@ TShiftState ShiftFromKeys(WPARAM keys) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
-    WindowProc = [this](UINT m, WPARAM w, LPARAM l) { return WndProc(m, w, l); };
-}
+TWinControl::TWinControl(TComponent* AOwner)
+    : TControl(AOwner),
+      WindowProc([this](UINT m, WPARAM w, LPARAM l) { return WndProc(m, w, l); }) {}
 
 TWinControl::~TWinControl() {
     DestroyComponents();

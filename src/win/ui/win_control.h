@@ -1,6 +1,6 @@
 #pragma once
-// Windowed controls. Every message of a control passes through WindowProc first: a skin puts
-// its own function at the head of that chain and calls the one it replaced.
+// Windowed controls. Every message of a control passes through WindowProc first: a skin joins
+// the head of that chain and calls the rest of it; skins leave in any order.
 #include <windows.h>
 
 #include <functional>
@@ -9,10 +9,9 @@
 
 #include "win/ui/control.h"
 #include "win/ui/window.h"
+#include "win/ui/wnd_method_chain.h"
 
 namespace ui {
-
-using TWndMethod = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
 
 // Notifications that a parent hands back to the child control that sent them.
 constexpr UINT CN_BASE = 0xBC00;
@@ -60,7 +59,8 @@ class TWinControl : public TControl, public Window {
     void RecreateWnd();
     bool Recreating() const { return recreating_; }
 
-    TWndMethod WindowProc;
+    // Ends in WndProc.
+    TWndMethodChain WindowProc;
 
   protected:
     friend class TControl;

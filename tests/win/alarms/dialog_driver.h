@@ -18,7 +18,7 @@
 namespace wintest {
 
 class DialogDriver {
-public:
+  public:
     DialogDriver() : timer_(nullptr) {
         timer_.SetInterval(20);
         timer_.OnTimer = [this](ui::TObject*) { Tick(); };
@@ -33,29 +33,39 @@ public:
     // Holds the current dialog open for a screenshot when DIALOGS_HOLD_MS is set.
     void Hold() {
         const char* env = std::getenv("DIALOGS_HOLD_MS");
-        if (!env) return;
+        if (!env)
+            return;
         DWORD ms = static_cast<DWORD>(std::atoi(env));
         DWORD* until = new DWORD(0);
         Then([until, ms] {
-            if (*until == 0) *until = ::GetTickCount() + ms;
-            if (::GetTickCount() < *until) return false;
+            if (*until == 0)
+                *until = ::GetTickCount() + ms;
+            if (::GetTickCount() < *until)
+                return false;
             delete until;
             return true;
         });
     }
 
-private:
+  private:
     void Tick() {
         if (::GetTickCount() - start_ > 20000 && !timedOut_) {
             // A test went wrong: close whatever is open so the test ends and reports it.
             timedOut_ = true;
-            for (const char* cls : {"TfrmModifyAlarm", "TfrmAlarmList", "TfrmAbout"})
+            ::EndMenu();
+            for (const char* cls : {"TfrmModifyAlarm", "TfrmAlarmList", "TfrmAbout", "TForm"})
                 for (HWND h = ::FindWindowA(cls, nullptr); h; h = nullptr)
                     ::PostMessageA(h, WM_CLOSE, 0, 0);
+            // Message boxes: whichever of their buttons they have.
+            for (HWND h = ::FindWindowA("#32770", nullptr); h; h = nullptr)
+                for (WPARAM id : {IDCANCEL, IDNO, IDOK})
+                    ::PostMessageA(h, WM_COMMAND, id, 0);
         }
-        if (timedOut_ || Finished() || busy_) return;
+        if (timedOut_ || Finished() || busy_)
+            return;
         busy_ = true;
-        if (steps_[next_]()) ++next_;
+        if (steps_[next_]())
+            ++next_;
         busy_ = false;
     }
 
@@ -71,7 +81,8 @@ private:
 template <typename T>
 T* VisibleForm(const char* cls) {
     HWND h = ::FindWindowA(cls, nullptr);
-    if (!h || !::IsWindowVisible(h) || !::IsWindowEnabled(h)) return nullptr;
+    if (!h || !::IsWindowVisible(h) || !::IsWindowEnabled(h))
+        return nullptr;
     return dynamic_cast<T*>(ui::TWinControl::FindControl(h));
 }
 
@@ -88,8 +99,8 @@ inline void TypeText(ui::TWinControl* edit, const std::string& text) {
 inline void ChooseItem(ui::TWinControl* combo, int index) {
     ::SendMessageA(combo->Handle(), CB_SETCURSEL, WPARAM(index), 0);
     HWND h = combo->Handle();
-    ::SendMessageA(::GetParent(h), WM_COMMAND,
-                   MAKEWPARAM(::GetDlgCtrlID(h), CBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+    ::SendMessageA(::GetParent(h), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(h), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(h));
 }
 
 // What a date picker does when the user picks a day.

@@ -12,6 +12,7 @@
 #include "core/skin/skin_archive.h"
 #include "core/skin/skin_file.h"
 #include "win/skin/skin_data_component.h"
+#include "win/ui/form.h"
 #include "win/win_test_support.h"
 
 namespace {
@@ -27,10 +28,18 @@ core::Bytes StreamValue(const core::Bytes& archive) {
 TEST(SkinDataComponent, DefaultsAndLoadingAStoredValue) {
     wintest::RecordingMessageBox boxes;
     ui::TComponent owner(nullptr);
-    auto* skin = new win::TSkinData(&owner);
-    EXPECT_TRUE(skin->Active());
+    auto* skin = new skin::TSkinData(&owner);
+    EXPECT_FALSE(skin->Active()) << "the stored form description switches it on";
     EXPECT_EQ(skin->DisableTag(), 99);
     EXPECT_EQ(skin->ClassName(), "TSkinData");
+    EXPECT_EQ(skin->SkinControls(), core::DefaultSkinControls());
+    EXPECT_EQ(skin->Options(), (core::TSkinOptions{core::xoPreview, core::xoToolbarBK}));
+    EXPECT_EQ(skin->SkinClasses().size(), 117u);
+    EXPECT_EQ(skin->SkinFormtype(), core::sfMainform);
+    EXPECT_EQ(skin->Version(), "1.0.0");
+    EXPECT_TRUE(skin->MenuUpdate());
+    EXPECT_FALSE(skin->MenuMerge());
+    EXPECT_EQ(skin->ExtraSwitches(), 0x3FF);
     EXPECT_TRUE(skin->Data().NoSkin());
 
     const core::Bytes value = StreamValue(core::BuildSkinArchive(
@@ -47,7 +56,7 @@ TEST(SkinDataComponent, DefaultsAndLoadingAStoredValue) {
 
 TEST(SkinDataComponent, CutOrRefusedValuesLeaveNoSkin) {
     wintest::RecordingMessageBox boxes;
-    win::TSkinData skin(nullptr);
+    skin::TSkinData skin(nullptr);
     const core::Bytes value =
         StreamValue(core::BuildSkinArchive({{"a.ini", Text("[TitlebarSkin]\nSkinName=X\n")}}));
     EXPECT_THROW(skin.LoadSkinStream(value.data(), value.size() - 1), core::StreamError);
@@ -63,10 +72,36 @@ TEST(SkinDataComponent, CutOrRefusedValuesLeaveNoSkin) {
     EXPECT_NE(boxes.calls[0].text.find("Older Skin File"), std::string::npos);
 }
 
+// Skin colours that name system colours follow the running system's scheme, not a table.
+TEST(SkinDataComponent, SystemColoursComeFromTheSystem) {
+    skin::TSkinData skin(nullptr);
+    int differ = 0;
+    for (int i = 0; i <= core::kColor3DLight; ++i) {
+        EXPECT_EQ(core::ResolveColour(core::SystemColour(i)), ::GetSysColor(i)) << i;
+        differ += core::DefaultSystemColour(i) != ::GetSysColor(i);
+    }
+    EXPECT_GT(differ, 0) << "this system's scheme is not the built-in one";
+}
+
+#ifdef HAS_PROGRAM_ART
+TEST(SkinDataComponent, MenuGlyphsAndTheIconAreThePrograms) {
+    ui::TForm owner(nullptr);
+    auto* skin = new skin::TSkinData(&owner);
+    EXPECT_EQ(skin->MenuGlyphs().width, 64);
+    EXPECT_EQ(skin->MenuGlyphs().height, 16);
+    EXPECT_EQ(skin->MenuGlyphs().At(0, 0), core::kMagenta) << "transparent ground";
+    owner.DoCreate();  // loaded: the application's small icon is drawn
+    EXPECT_EQ(skin->AppIconBitmap().width, ::GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(skin->AppIconBitmap().At(0, 0), core::kMagenta);
+    const int c = skin->AppIconBitmap().width / 2;
+    EXPECT_NE(skin->AppIconBitmap().At(c, c), core::kMagenta);
+}
+#endif
+
 // The test program carries no SKINSTREAM resource: nothing is loaded and nothing is shown.
 TEST(SkinDataComponent, MissingResourceIsNoSkinWithoutMessage) {
     wintest::RecordingMessageBox boxes;
-    win::TSkinData skin(nullptr);
+    skin::TSkinData skin(nullptr);
     EXPECT_FALSE(skin.LoadSkinResource());
     EXPECT_TRUE(skin.Data().NoSkin());
     EXPECT_TRUE(boxes.calls.empty());
@@ -84,7 +119,7 @@ TEST(SkinDataComponent, ClockExecutableCarriesTheDefaultSkin) {
     EXPECT_GT(::SizeofResource(module, info), 4u);
 
     wintest::RecordingMessageBox boxes;
-    win::TSkinData skin(nullptr);
+    skin::TSkinData skin(nullptr);
     ASSERT_TRUE(skin.LoadSkinResource(module));
     EXPECT_EQ(skin.Data().SkinName(), "Clear Morning");
     EXPECT_NE(skin.Data().Find("MenuItem"), nullptr);

@@ -130,12 +130,12 @@ TEST(ApplicationEventsTest, SeesQueuedMessagesBeforeDispatchAndCanSwallowThem) {
     TForm form(nullptr);
     form.HandleNeeded();
     int seen = 0, dispatched = 0;
-    auto old = form.WindowProc;
-    form.WindowProc = [&](UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_APP + 7)
-            ++dispatched;
-        return old(m, w, l);
-    };
+    auto link = form.WindowProc.InsertHead(
+        [&](UINT m, WPARAM w, LPARAM l, const ui::TWndMethodChain::Next& next) -> LRESULT {
+            if (m == WM_APP + 7)
+                ++dispatched;
+            return next(m, w, l);
+        });
     TApplicationEvents events(nullptr);
     events.OnMessage = [&](MSG& msg, bool& handled) {
         if (msg.message != WM_APP + 7)
@@ -148,7 +148,6 @@ TEST(ApplicationEventsTest, SeesQueuedMessagesBeforeDispatchAndCanSwallowThem) {
     Application->ProcessMessages();
     EXPECT_EQ(seen, 2);
     EXPECT_EQ(dispatched, 1);
-    form.WindowProc = old;
 }
 
 TEST(ModalTest, ShowModalDisablesOtherWindowsKeepsTimersAndReturnsTheResult) {

@@ -1,0 +1,141 @@
+#pragma once
+// The rules a form skin follows for one window: which frame it gets, the caption buttons the
+// window's style allows, the skin's frame metrics, the skinned window size, hit testing, what
+// caption clicks do and the states of the skinned system menu's items. Pure functions of
+// window facts; the Win32 form skin reads the facts and applies the answers.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/skin/skin_data.h"
+
+namespace core {
+
+// The window style bits the rules read (the values of the Windows headers).
+namespace winstyle {
+constexpr uint32_t kPopup = 0x80000000u;
+constexpr uint32_t kChild = 0x40000000u;
+constexpr uint32_t kCaption = 0x00C00000u;  // border and dialog frame together
+constexpr uint32_t kSysMenu = 0x00080000u;
+constexpr uint32_t kThickFrame = 0x00040000u;
+constexpr uint32_t kMinimizeBox = 0x00020000u;
+constexpr uint32_t kMaximizeBox = 0x00010000u;
+constexpr uint32_t kDsModalFrame = 0x00000080u;
+constexpr uint32_t kExDlgModalFrame = 0x00000001u;
+constexpr uint32_t kExMdiChild = 0x00000040u;
+constexpr uint32_t kExAppWindow = 0x00040000u;
+constexpr uint32_t kExLeftScrollBar = 0x00004000u;
+}  // namespace winstyle
+
+// Hit-test codes.
+namespace hit {
+constexpr int kNowhere = 0;
+constexpr int kClient = 1;
+constexpr int kCaption = 2;
+constexpr int kSysMenu = 3;
+constexpr int kMenu = 5;
+}  // namespace hit
+
+// System commands (the low four bits of a command are the system's own).
+namespace syscmd {
+constexpr uint32_t kSize = 0xF000, kMove = 0xF010, kMinimize = 0xF020, kMaximize = 0xF030;
+constexpr uint32_t kClose = 0xF060, kRestore = 0xF120, kKeyMenu = 0xF100;
+constexpr uint32_t Of(uint32_t command) {
+    return command & 0xFFF0u;
+}
+}  // namespace syscmd
+
+// 0 sizeable, 1 fixed single frame, 2 no skinned frame, 3 dialog frame.
+enum TFrameKind : int { fkSizeable = 0, fkSingle = 1, fkNone = 2, fkDialog = 3 };
+
+enum TWindowState : int { wsNormal, wsMaximized, wsMinimized };
+
+// Dialog windows of the system and of the framework's message dialogs.
+bool IsDialogClass(const std::string& className);
+
+TFrameKind FrameKindOf(uint32_t style, uint32_t exStyle, const std::string& className);
+
+struct TBorderIcons {
+    bool systemMenu = false, minimize = false, maximize = false;
+    // The caption style is taken off while the window is not maximised (systems that would
+    // otherwise draw their own caption over the skin's).
+    bool captionToggle = false;
+};
+
+struct TSystemVersion {
+    bool ntFamily = true;
+    int major = 6, minor = 1;
+};
+
+// `hasSystemMenu`: the window has a system menu even if its style lacks the bit.
+TBorderIcons BorderIconsOf(uint32_t style,
+                           uint32_t exStyle,
+                           bool hasSystemMenu,
+                           bool owned,
+                           const TSystemVersion& version);
+
+struct TFrameMetrics {
+    int left = 0, caption = 0, right = 0, bottom = 0, menuBar = 0;
+    bool operator==(const TFrameMetrics& o) const {
+        return left == o.left && caption == o.caption && right == o.right && bottom == o.bottom &&
+               menuBar == o.menuBar;
+    }
+};
+
+// The frame widths the skin's Left, Right, Top and Bottom pictures give; all 0 for fkNone.
+TFrameMetrics FrameMetricsOf(const TSkinData& skin, TFrameKind kind);
+
+// The window size that keeps a client area of clientWidth x clientHeight inside the skinned
+// frame. A dialog frame whose caption (text plus the title's text shift and right clip) does
+// not fit is widened, and its children move right by `childShift`.
+struct TSkinnedSize {
+    int width = 0, height = 0, childShift = 0;
+};
+TSkinnedSize SkinnedWindowSize(int clientWidth,
+                               int clientHeight,
+                               const TFrameMetrics& metrics,
+                               bool countMenuBar,
+                               TFrameKind kind,
+                               int captionTextWidth,
+                               const TDataSkinTitle& title);
+
+// The skin's answer to a hit test, given the system's answer for a point `y` pixels below the
+// window's top.
+int SkinHitTest(int systemCode, int y, int captionHeight, bool hasMenuBar);
+
+// What a click or double click on the frame does.
+enum class TFrameCommand {
+    None,  // the old window procedure handles it
+    Close,
+    Maximize,
+    Minimize,
+    Restore,
+    SystemMenu,
+    MdiMinimize,
+    MdiRestore,
+    MdiClose,
+    PostAction,  // message 13,588 with the action code
+};
+// A click released on a caption button with `action`.
+TFrameCommand CaptionButtonCommand(int action, TWindowState state);
+bool IsIconAction(int action);
+// A double click on the frame.
+TFrameCommand FrameDoubleClickCommand(bool onIconButton, TWindowState state, bool maximizeBox);
+
+// One item of a window's system menu, as read and as shown skinned.
+struct TSystemMenuItem {
+    uint32_t command = 0;
+    bool separator = false;  // shown as "-": a separator or an item without caption
+    bool grayed = false, checked = false;
+    int glyph = -1;  // 0 restore, 1 maximise, 2 minimise, 3 close
+};
+// The skinned menu's items: separators for empty captions, the window's state applied to size,
+// move, minimise, maximise and restore, and the glyphs. Size also needs a sizing frame, as in
+// the system's own system menus.
+std::vector<TSystemMenuItem> SkinnedSystemMenu(std::vector<TSystemMenuItem> items,
+                                               TWindowState state,
+                                               bool minimizeBox,
+                                               bool maximizeBox,
+                                               bool sizeable);
+
+}  // namespace core

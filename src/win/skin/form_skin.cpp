@@ -1,0 +1,572 @@
+#include "win/skin/form_skin.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "core/skin/skin_options.h"
+#include "win/skin/skin_data_component.h"
+#include "win/skin/skin_manager.h"
+#include "win/skin/system_menu_items.h"
+#include "win/ui/window_subclass.h"
+
+namespace skin {
+
+namespace {
+
+constexpr UINT kCaptionDraw = 0xAE;  // undocumented: the system draws the caption itself
+
+std::string ClassOf(HWND hwnd) {
+    char name[256] = {0};
+    const int n = ::GetClassNameA(hwnd, name, sizeof name);
+    return std::string(name, n > 0 ? size_t(n) : 0);
+}
+
+core::TSystemVersion SystemVersion() {
+    const DWORD v = ::GetVersion();
+    core::TSystemVersion version;
+    version.ntFamily = (v & 0x80000000u) == 0;
+    version.major = int(LOBYTE(LOWORD(v)));
+    version.minor = int(HIBYTE(LOWORD(v)));
+    return version;
+}
+
+core::TWindowState PlacementState(HWND hwnd) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if (!::GetWindowPlacement(hwnd, &wp))
+        return core::wsNormal;
+    if (wp.showCmd == SW_SHOWMAXIMIZED)
+        return core::wsMaximized;
+    if (wp.showCmd == SW_SHOWMINIMIZED || ::IsIconic(hwnd))
+        return core::wsMinimized;
+    return core::wsNormal;
+}
+
+}  // namespace
+
+// --- non-client objects ------------------------------------------------------------------
+
+void TNCObject::MouseDown() {
+    SetState(core::ncPressed);
+}
+
+void TNCObject::MouseUp() {
+    SetState(core::ncHot);
+}
+
+void TNCObject::MouseEnter() {
+    SetState(core::ncHot);
+}
+
+void TNCObject::MouseLeave() {
+    SetState(core::ncNormal);
+}
+
+void TNCObject::SetState(core::TNCState state) {
+    if (state == state_)
+        return;
+    state_ = state;
+    Paint();
+}
+
+TCaptionButton::TCaptionButton(TFormSkin& owner, const core::TDataSkinSysButton& def)
+    : TNCObject(owner), def_(&def), spec_(core::CaptionButtonSpecOf(def)) {
+    if (IsIcon() && spec_.width == 0) {
+        // No picture: the window's small icon takes its place.
+        spec_.width = ::GetSystemMetrics(SM_CXSMICON);
+        spec_.height = ::GetSystemMetrics(SM_CYSMICON);
+    }
+}
+
+void TCaptionButton::MouseUp() {
+    TNCObject::MouseUp();
+    owner_.ButtonAction(*this);
+}
+
+void TCaptionButton::Paint() {
+    owner_.PaintCaption();
+}
+
+void TCaptionButton::Place(const core::Rect& r) {
+    visible_ = !r.Empty();
+    rect_ = RECT{r.left, r.top, r.right, r.bottom};
+}
+
+// --- the form skin -----------------------------------------------------------------------
+
+TFormSkin::TFormSkin(TSkinManager& manager, HWND hwnd, ui::TForm* form, TSkinData& data)
+    : manager_(manager), hwnd_(hwnd), form_(form), data_(data), className_(ClassOf(hwnd)) {}
+
+TFormSkin::~TFormSkin() {
+    Detach();
+}
+
+bool TFormSkin::Running() const {
+    return state_ == fssRunning || state_ == fssReapplying || state_ == fssSettingUp;
+}
+
+void TFormSkin::ReadWindow() {
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+    kind_ = core::FrameKindOf(uint32_t(style), uint32_t(exStyle), className_);
+    hasSystemMenuStyle_ = (style & WS_SYSMENU) != 0;
+    hasCaptionStyle_ = (style & WS_CAPTION) == WS_CAPTION;
+    const bool owned = ::GetWindow(hwnd_, GW_OWNER) != nullptr;
+    const bool systemMenu = hasSystemMenuStyle_ && ::GetSystemMenu(hwnd_, FALSE) != nullptr;
+    icons_ =
+        core::BorderIconsOf(uint32_t(style), uint32_t(exStyle), systemMenu, owned, SystemVersion());
+    rightToLeft_ = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    windowState_ = PlacementState(hwnd_);
+    mdi_ = mdiNone;
+    if (exStyle & WS_EX_MDICHILD)
+        mdi_ = mdiChild;
+    else if (::FindWindowExA(hwnd_, nullptr, "MDIClient", nullptr))
+        mdi_ = mdiFrame;
+}
+
+void TFormSkin::MakeButtons() {
+    hot_ = nullptr;
+    buttons_.clear();
+    for (const auto& def : data_.Data().CaptionButtons())
+        buttons_.push_back(std::make_unique<TCaptionButton>(*this, *def));
+}
+
+void TFormSkin::Attach() {
+    if (attached_)
+        return;
+    if (form_ && data_.OnBeforeSkinForm)
+        data_.OnBeforeSkinForm(form_, hwnd_, className_);
+    ReadWindow();
+    wide_ = ::IsWindowUnicode(hwnd_) != FALSE;
+    auto handler = [this](UINT m, WPARAM w, LPARAM l, const ui::TWndMethodChain::Next& next) {
+        ++busy_;
+        LRESULT r = 0;
+        try {
+            r = Handle(m, w, l, next);
+        } catch (...) {
+            --busy_;
+            throw;
+        }
+        --busy_;
+        return r;
+    };
+    // The program's forms are chained through their WindowProc; windows of the system get
+    // their own procedure replaced.
+    link_ = form_ ? form_->WindowProc.InsertHead(handler) : ui::ChainWindowProc(hwnd_, handler);
+    const bool mdiPassive = mdi_ == mdiChild && data_.Options().Has(core::xoMDIChildBorder);
+    passive_ = !data_.SkinControls().Has(core::xcMainMenu) || mdiPassive;
+    if (!passive_) {
+        if (icons_.captionToggle && windowState_ != core::wsMaximized)
+            SetStyleBits(WS_CAPTION, false);
+        metrics_ = core::FrameMetricsOf(data_.Data(), kind_);
+        MakeButtons();
+        if (mdi_ == mdiChild) {
+            const int system = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME);
+            if (metrics_.caption < system)
+                metrics_.menuBar += system - metrics_.caption;
+        }
+    }
+    if (form_) {
+        savedColor_ = form_->Color();
+        form_->SetColor(ui::TColor(data_.Data().ButtonFaceColour()));
+    }
+    attached_ = true;
+}
+
+void TFormSkin::SetUp() {
+    if (state_ != fssCreated || !attached_)
+        return;
+    systemMenu_ = ::GetSystemMenu(hwnd_, FALSE);
+    ReadIcon();
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    framelessClient_ = SIZE{client.right, client.bottom};
+    active_ = ::GetActiveWindow() == hwnd_;
+    SkinChildren();
+    const bool child = (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0;
+    if (!passive_ && !child && kind_ != core::fkNone && windowState_ != core::wsMinimized) {
+        state_ = fssSettingUp;
+        ResizeToSkin();
+        UpdateRegion(true);
+    }
+    if (data_.OnAfterSkinForm)
+        data_.OnAfterSkinForm(form_, hwnd_, className_);
+    state_ = fssRunning;
+    if (!passive_ && kind_ != core::fkNone) {
+        hover_ = std::make_unique<ui::TTimer>(nullptr);
+        hover_->SetInterval(250);
+        hover_->OnTimer = [this](ui::TObject*) { CheckHover(); };
+        ActivateHoverTimer(active_);
+        Repaint();
+    }
+}
+
+std::wstring TFormSkin::CaptionText() const {
+    const int n = ::GetWindowTextLengthW(hwnd_);
+    std::wstring text(size_t(std::max(n, 0)) + 1, L'\0');
+    const int got = ::GetWindowTextW(hwnd_, &text[0], n + 1);
+    text.resize(size_t(std::max(got, 0)));
+    return L" " + text + captionSuffix_;
+}
+
+SIZE TFormSkin::MeasureCaption(HDC dc, const std::wstring& text) const {
+    SIZE s{0, 0};
+    ui::ScopedSelectObject font(dc, data_.CaptionFont());
+    ::GetTextExtentPoint32W(dc, text.data(), int(text.size()), &s);
+    TEXTMETRICW tm{};
+    if (::GetTextMetricsW(dc, &tm))
+        s.cy = tm.tmHeight;
+    return s;
+}
+
+void TFormSkin::ResizeToSkin() {
+    if (windowState_ == core::wsMaximized) {
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return;
+    }
+    int textWidth = 0;
+    if (kind_ == core::fkDialog) {
+        ui::ScopedGetDC screen(nullptr);
+        textWidth = MeasureCaption(screen.get(), CaptionText()).cx;
+    }
+    const bool countMenuBar = !form_ || mdi_ == mdiChild;
+    const core::TSkinnedSize size =
+        core::SkinnedWindowSize(framelessClient_.cx, framelessClient_.cy, metrics_, countMenuBar,
+                                kind_, textWidth, data_.Data().Title());
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (size.childShift <= 0)
+        return;
+    for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (ui::TWinControl* control = ui::TWinControl::FindControl(child)) {
+            control->SetLeft(control->Left() + size.childShift);
+            continue;
+        }
+        RECT r;
+        ::GetWindowRect(child, &r);
+        POINT at{r.left, r.top};
+        ::ScreenToClient(hwnd_, &at);
+        ::SetWindowPos(child, nullptr, at.x + size.childShift, at.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TFormSkin::ResizeToSystemFrame() {
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    RECT r{0, 0, client.right, client.bottom};
+    const DWORD style = DWORD(::GetWindowLongPtrA(hwnd_, GWL_STYLE));
+    const DWORD exStyle = DWORD(::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE));
+    const BOOL hasMenu = !(style & WS_CHILD) && ::GetMenu(hwnd_) != nullptr;
+    ::AdjustWindowRectEx(&r, style, hasMenu, exStyle);
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TFormSkin::SetStyleBits(LONG_PTR bits, bool on) {
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const LONG_PTR want = on ? (style | bits) : (style & ~bits);
+    if (want != style)
+        ::SetWindowLongPtrA(hwnd_, GWL_STYLE, want);
+}
+
+void TFormSkin::RestoreStyles() {
+    if (hasSystemMenuStyle_)
+        SetStyleBits(WS_SYSMENU, true);
+    if (hasCaptionStyle_)
+        SetStyleBits(WS_CAPTION, true);
+}
+
+void TFormSkin::Detach() {
+    if (!attached_)
+        return;
+    attached_ = false;
+    hover_.reset();
+    hot_ = nullptr;
+    const bool alive = ::IsWindow(hwnd_) && state_ != fssFinished && state_ != fssDestroying;
+    const bool framed = !passive_ && kind_ != core::fkNone && state_ != fssCreated;
+    // The client size under the skinned frame, before the window's own frame comes back.
+    link_.Leave();
+    if (!alive) {
+        state_ = fssFinished;
+        return;
+    }
+    UnskinChildren();
+    if (form_)
+        form_->SetColor(savedColor_);
+    RestoreStyles();
+    if (menuBar_) {
+        menuBar_->Restore();
+        menuBar_.reset();
+    }
+    if (framed) {
+        if (PlacementState(hwnd_) == core::wsMaximized)
+            ::SetWindowPos(
+                hwnd_, nullptr, 0, 0, 0, 0,
+                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        else
+            ResizeToSystemFrame();
+        ::SetWindowRgn(hwnd_, nullptr, TRUE);
+        ::RedrawWindow(hwnd_, nullptr, nullptr,
+                       RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    } else if (!passive_ && state_ == fssCreated) {
+        // Detached before its set-up: its frame was never painted.
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    }
+    state_ = fssFinished;
+}
+
+void TFormSkin::ReloadSkin() {
+    // The caption buttons point into the skin that was read before.
+    hot_ = nullptr;
+    if (!passive_)
+        MakeButtons();
+}
+
+void TFormSkin::Reapply() {
+    if (!attached_ || passive_ || state_ != fssRunning)
+        return;
+    state_ = fssReapplying;
+    ReloadSkin();
+    const core::TFrameMetrics before = metrics_;
+    metrics_ = core::FrameMetricsOf(data_.Data(), kind_);
+    metrics_.menuBar = before.menuBar;
+    if (!(metrics_ == before) && kind_ != core::fkNone && windowState_ != core::wsMinimized) {
+        RECT client;
+        ::GetClientRect(hwnd_, &client);
+        framelessClient_ = SIZE{client.right, client.bottom};
+        ResizeToSkin();
+    }
+    UpdateRegion(true);
+    ReapplyChildren();
+    state_ = fssRunning;
+}
+
+void TFormSkin::Repaint() {
+    if (!::IsWindow(hwnd_) || passive_ || kind_ == core::fkNone)
+        return;
+    PaintFrame();
+}
+
+void TFormSkin::ReadIcon() {
+    HICON icon = reinterpret_cast<HICON>(::SendMessageW(hwnd_, WM_GETICON, ICON_SMALL, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(::SendMessageW(hwnd_, WM_GETICON, ICON_SMALL2, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(::SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrW(hwnd_, GCLP_HICONSM));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrW(hwnd_, GCLP_HICON));
+    icon_ = icon;
+}
+
+// Control skins plug in here: the skins of the window's child controls are made when the
+// window is set up, taken off when it is detached and refreshed when the skin is reapplied.
+void TFormSkin::SkinChildren() {}
+void TFormSkin::UnskinChildren() {}
+void TFormSkin::ReapplyChildren() {}
+
+LRESULT TFormSkin::Handle(UINT msg,
+                          WPARAM wParam,
+                          LPARAM lParam,
+                          const ui::TWndMethodChain::Next& next) {
+    switch (msg) {
+        case WM_NCDESTROY: {
+            state_ = fssDestroying;
+            hover_.reset();
+            hot_ = nullptr;
+            link_.Leave();
+            attached_ = false;
+            const LRESULT r = next(msg, wParam, lParam);
+            state_ = fssFinished;
+            manager_.FormSkinFinished(this);
+            return r;
+        }
+        case WM_ERASEBKGND: {
+            const LRESULT r = next(msg, wParam, lParam);
+            if (!form_ && wParam) {
+                RECT client;
+                ::GetClientRect(hwnd_, &client);
+                ::FillRect(reinterpret_cast<HDC>(wParam), &client, data_.FaceBrush());
+            }
+            return form_ ? r : 1;
+        }
+        case kCaptionDraw:
+            return 0;
+        case WM_INITMENUPOPUP:
+            systemMenuPopup_ = HIWORD(lParam) != 0;
+            return next(msg, wParam, lParam);
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC: {
+            const LRESULT r = next(msg, wParam, lParam);
+            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            if (msg == WM_CTLCOLORSTATIC && !form_)
+                return reinterpret_cast<LRESULT>(data_.FaceBrush());
+            return r;
+        }
+        case core::skinmsg::kSetUp:
+            SetUp();
+            return 0;
+        case core::skinmsg::kIsSkinned:
+            return 1;
+        default:
+            break;
+    }
+    if (passive_)
+        return next(msg, wParam, lParam);
+    bool handled = false;
+    const LRESULT r = HandleActive(msg, wParam, lParam, next, handled);
+    return handled ? r : next(msg, wParam, lParam);
+}
+
+LRESULT TFormSkin::HandleActive(UINT msg,
+                                WPARAM wParam,
+                                LPARAM lParam,
+                                const ui::TWndMethodChain::Next& next,
+                                bool& handled) {
+    handled = true;
+    // A window without a skinned frame keeps the system's non-client painting.
+    const bool framed = kind_ != core::fkNone;
+    switch (msg) {
+        case WM_SIZE: {
+            windowState_ = wParam == SIZE_MAXIMIZED   ? core::wsMaximized
+                           : wParam == SIZE_MINIMIZED ? core::wsMinimized
+                                                      : core::wsNormal;
+            const LRESULT r = next(msg, wParam, lParam);
+            if (windowState_ != core::wsMinimized && Running())
+                UpdateRegion();
+            return r;
+        }
+        case WM_GETMINMAXINFO:
+            windowState_ = PlacementState(hwnd_);
+            if (icons_.captionToggle && framed)
+                SetStyleBits(WS_CAPTION, windowState_ == core::wsMaximized);
+            return next(msg, wParam, lParam);
+        case WM_SYSCOMMAND:
+            return SysCommand(wParam, lParam, next);
+        case WM_SETTEXT:
+        case WM_SETICON: {
+            // Some default window procedures draw the caption by themselves here while the
+            // window has a caption style; keep them from it and draw the skin's instead.
+            if (!framed || !Running())
+                break;
+            const LONG_PTR style = ::GetWindowLongPtrA(hwnd_, GWL_STYLE);
+            const bool caption = (style & WS_CAPTION) == WS_CAPTION;
+            if (caption)
+                ::SetWindowLongPtrA(hwnd_, GWL_STYLE, style & ~LONG_PTR(WS_CAPTION));
+            const LRESULT r = next(msg, wParam, lParam);
+            if (caption)
+                SetStyleBits(WS_CAPTION, true);
+            if (msg == WM_SETICON)
+                ReadIcon();
+            PaintFrame();
+            return r;
+        }
+        default:
+            break;
+    }
+    if (state_ == fssCreated) {
+        // Until the set-up message the frame is not drawn.
+        if (msg == WM_NCPAINT && framed)
+            return 0;
+        if (msg == WM_NCACTIVATE && framed && mdi_ != mdiChild) {
+            active_ = wParam != FALSE;
+            return FALSE;
+        }
+        handled = false;
+        return 0;
+    }
+    if (!Running()) {
+        handled = false;
+        return 0;
+    }
+    switch (msg) {
+        case WM_MEASUREITEM:
+            if (wParam == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+                return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (wParam == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+                return TRUE;
+            break;
+        case WM_MENUCHAR: {
+            LRESULT r = 0;
+            if (MenuChar(wParam, lParam, r))
+                return r;
+            break;
+        }
+        case WM_NCCALCSIZE: {
+            RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                                : reinterpret_cast<RECT*>(lParam);
+            const RECT window = *rect;  // the new window rectangle, before the old procedure
+            const LRESULT r = next(msg, wParam, lParam);
+            if (!framed || (mdi_ == mdiChild && windowState_ != core::wsNormal))
+                return r;
+            rect->left = window.left + metrics_.left;
+            rect->top = window.top + metrics_.caption + metrics_.menuBar;
+            rect->right = std::max(rect->left, LONG(window.right - metrics_.right));
+            rect->bottom = std::max(rect->top, LONG(window.bottom - metrics_.bottom));
+            return wParam ? WVR_REDRAW : 0;
+        }
+        case WM_NCHITTEST: {
+            const LRESULT r = next(msg, wParam, lParam);
+            if (!framed)
+                return r;
+            RECT window;
+            ::GetWindowRect(hwnd_, &window);
+            return core::SkinHitTest(int(r), GET_Y_LPARAM(lParam) - window.top, metrics_.caption,
+                                     menuBar_ != nullptr);
+        }
+        case WM_NCPAINT:
+            if (!framed)
+                break;
+            SetStyleBits(WS_SYSMENU, false);  // so that the system draws no caption buttons
+            PaintFrame();
+            return 0;
+        case WM_NCACTIVATE:
+            if (!framed)
+                break;
+            active_ = wParam != FALSE;
+            ActivateHoverTimer(active_);
+            if (mdi_ == mdiFrame)
+                if (HWND client = ::FindWindowExA(hwnd_, nullptr, "MDIClient", nullptr))
+                    ::SendMessageA(client, WM_NCACTIVATE, wParam, lParam);
+            PaintFrame();
+            return TRUE;
+        case WM_NCMOUSEMOVE:
+            if (framed)
+                return NcMouseMove(wParam, lParam, next);
+            break;
+        case WM_NCLBUTTONDOWN:
+            if (framed)
+                return NcLButtonDown(wParam, lParam, next);
+            break;
+        case WM_NCLBUTTONUP:
+            if (framed)
+                return NcLButtonUp(wParam, lParam, next);
+            break;
+        case WM_NCLBUTTONDBLCLK:
+            if (framed)
+                return NcLButtonDblClk(wParam, lParam, next);
+            break;
+        case WM_NCRBUTTONDOWN:
+            if (framed && wParam == HTCAPTION && mdi_ != mdiChild) {
+                OpenSystemMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+                return 0;
+            }
+            break;
+        case core::skinmsg::kRepaintFrame:
+            PaintFrame();
+            return 0;
+        default:
+            break;
+    }
+    handled = false;
+    return 0;
+}
+
+}  // namespace skin
