@@ -223,7 +223,7 @@ void TForm1::FormDestroy(ui::TObject*) {
 
 void TForm1::Timer1Timer(ui::TObject*) {
     core::TDateTime now = Now();
-    LEDFontNum1->SetText(core::FormatLongTime(now, TimeFormat));
+    LEDFontNum1->SetText(core::FormatLedTime(now, TimeFormat));
     // The next tick lands just after the next second boundary, so the display changes with the
     // second instead of drifting across it.
     Timer1->SetInterval(core::MillisecondsToNextSecond(Now()) + kTickMargin);
