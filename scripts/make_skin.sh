@@ -19,6 +19,11 @@ mkdir -p "$OUT/src"
 cp "$ROOT/assets/skin/Default.ini" "$OUT/src/"
 "$BIN/skinpack" pack "$OUT/src" "$OUT/Default.skin"
 "$BIN/skinpack" check "$OUT/Default.skin" >/dev/null
-# Stale when Default.skin changed, so always rewritten.
-"$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin"
+# Replaced only when the skin changed: the Windows programs that carry it relink on a new one.
+"$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin.new"
+if cmp -s "$OUT/SkinStream.bin.new" "$OUT/SkinStream.bin"; then
+    rm "$OUT/SkinStream.bin.new"
+else
+    mv "$OUT/SkinStream.bin.new" "$OUT/SkinStream.bin"
+fi
 log "wrote $OUT/Default.skin ($(wc -c <"$OUT/Default.skin") bytes)"
