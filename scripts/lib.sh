@@ -11,7 +11,7 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # Every package the build, the tests and the run need; installed when missing.
 PACKAGES=(cmake g++ clang libclang-rt-14-dev googletest
     wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-    xvfb xauth x11-utils xdotool imagemagick liblhasa-dev lhasa fonts-wine)
+    xvfb xauth x11-utils xdotool imagemagick liblhasa-dev lhasa fonts-wine zip unzip)
 
 ensure_packages() {
     local missing=() p

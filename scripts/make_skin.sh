@@ -21,8 +21,20 @@ mkdir -p "$OUT/src"
 cp "$ROOT/assets/skin/Default.ini" "$OUT/src/"
 "$BIN/skinpack" pack "$OUT/src" "$OUT/Default.skin"
 "$BIN/skinpack" check "$OUT/Default.skin" >/dev/null
-rm -rf "$OUT/program"
-"$BIN/skinart" --program "$OUT/program"
-# Stale when Default.skin changed, so always rewritten.
-"$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin"
+# Replaced only when the skin changed: the Windows programs that carry it relink on a new one.
+"$BIN/skinpack" stream "$OUT/Default.skin" "$OUT/SkinStream.bin.new"
+if cmp -s "$OUT/SkinStream.bin.new" "$OUT/SkinStream.bin"; then
+    rm "$OUT/SkinStream.bin.new"
+else
+    mv "$OUT/SkinStream.bin.new" "$OUT/SkinStream.bin"
+fi
+# The program's own pictures, likewise replaced one by one only when they changed.
+rm -rf "$OUT/program.new"
+"$BIN/skinart" --program "$OUT/program.new"
+mkdir -p "$OUT/program"
+for picture in "$OUT/program.new"/*; do
+    name="$(basename "$picture")"
+    cmp -s "$picture" "$OUT/program/$name" || mv "$picture" "$OUT/program/$name"
+done
+rm -rf "$OUT/program.new"
 log "wrote $OUT/Default.skin ($(wc -c <"$OUT/Default.skin") bytes)"

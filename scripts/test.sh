@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Runs every suite: native unit tests, the fuzz run, then the Windows tests under Wine on an
-# Xvfb display of our own. Exits non-zero on any failure.
+# Runs every suite: native unit tests with the check of the release zip, the fuzz run, then the
+# Windows tests under Wine on an Xvfb display of our own. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 FUZZ_SECONDS="${FUZZ_SECONDS:-15}"
 "$ROOT/scripts/build.sh"
+# The release zip, which the native suite's package check opens.
+"$ROOT/scripts/package.sh"
 
 failed=0
 log "native tests"

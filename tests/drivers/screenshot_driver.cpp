@@ -1,6 +1,7 @@
 // screenshot_driver FOLDER: drives a running clock from outside, as a user would, through every
-// window a user can open: the clock, its popup menu with an item selected, the alarm list, the
-// editor for each alarm type, the delete question, the about box, and the alarm popup of an
+// window a user can open: the clock, its popup menu with an item selected, the alarm list and
+// its system menu, the editor for each alarm type, the delete question, the about box, and
+// the alarm popup of an
 // alarm due within the next two minutes. For each one it writes FOLDER\NAME.shot holding the
 // window's screen rectangle and waits until the script has taken the picture and removed it.
 // Ends with status 0 after closing the clock, 1 when something did not appear in time.
@@ -149,6 +150,19 @@ void Run() {
     HWND list = Wait("TfrmAlarmList", "the alarm list");
     WaitSkinned(list);
     Shot("alarm_list", list);
+
+    // The skinned system menu, as a right click on the caption opens it.
+    RECT lr;
+    GetWindowRect(list, &lr);
+    PostMessageA(list, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(lr.left + 40, lr.top + 14));
+    HWND sys = Wait("#32768", "the system menu");
+    Sleep(300);
+    RECT sr;
+    GetWindowRect(sys, &sr);
+    MouseTo(sr.left + 40, sr.top + 33);  // an item selected
+    Shot("system_menu", list);
+    Key(VK_ESCAPE);
+    Sleep(300);
 
     Press(Child(list, "Button", "&Add"));
     HWND editor = Wait("TfrmModifyAlarm", "the alarm editor");

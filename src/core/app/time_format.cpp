@@ -2,9 +2,35 @@
 
 #include <cstdio>
 
+#include "core/app/format_picture.h"
+
 namespace core {
 
-std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
+namespace {
+
+// The marker as it stands in the text, given whether the time is in the afternoon.
+using MarkerText = std::string (*)(const std::string& marker, bool afternoon);
+
+std::string LocaleMarker(const std::string& marker, bool) {
+    return marker;
+}
+
+std::string LedMarker(const std::string& marker, bool afternoon) {
+    std::string led = marker;
+    bool lettered = false;
+    for (char& c : led) {
+        if (c == '.' || c == ' ')
+            continue;
+        c = lettered ? ' ' : (afternoon ? 'P' : 'A');
+        lettered = true;
+    }
+    return led;
+}
+
+std::string ComposeTime(TDateTime time,
+                        const TimeFormatSettings& settings,
+                        bool withSeconds,
+                        MarkerText markerText) {
     int hour, minute, second, msec;
     DecodeTime(time, hour, minute, second, msec);
     const bool afternoon = hour >= 12;
@@ -19,15 +45,32 @@ std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
     text += digits;
     std::snprintf(digits, sizeof digits, "%02d", minute);
     text += settings.separator + digits;
-    std::snprintf(digits, sizeof digits, "%02d", second);
-    text += settings.separator + digits;
+    if (withSeconds) {
+        std::snprintf(digits, sizeof digits, "%02d", second);
+        text += settings.separator + digits;
+    }
     if (!settings.twelveHour)
         return text;
-    const std::string& marker = afternoon ? settings.pmSymbol : settings.amSymbol;
+    const std::string marker =
+        markerText(afternoon ? settings.pmSymbol : settings.amSymbol, afternoon);
     // A locale without marker texts would otherwise leave a stray blank.
     if (marker.empty())
         return text;
     return settings.markerBeforeTime ? marker + " " + text : text + " " + marker;
+}
+
+}  // namespace
+
+std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings) {
+    return ComposeTime(time, settings, true, LocaleMarker);
+}
+
+std::string FormatShortTime(TDateTime time, const TimeFormatSettings& settings) {
+    return ComposeTime(time, settings, false, LocaleMarker);
+}
+
+std::string FormatLedTime(TDateTime time, const TimeFormatSettings& settings) {
+    return ComposeTime(time, settings, true, LedMarker);
 }
 
 namespace {
@@ -67,33 +110,25 @@ TimeFormatSettings ParseTimeFormatPicture(const std::string& picture,
     settings.pmSymbol = pmSymbol;
     bool seenHour = false, seenMinute = false, seenMarker = false;
     std::string between;  // literal text after the hour, up to the minutes
-    for (size_t i = 0; i < picture.size();) {
-        const char c = picture[i];
-        if (c == '\'') {
-            const size_t end = picture.find('\'', i + 1);
-            const size_t stop = end == std::string::npos ? picture.size() : end;
-            if (seenHour && !seenMinute)
-                between += picture.substr(i + 1, stop - i - 1);
-            i = stop + 1;
-            continue;
-        }
-        size_t run = 1;
-        while (i + run < picture.size() && picture[i + run] == c)
-            ++run;
-        if ((c == 'h' || c == 'H') && !seenHour) {
+    ForEachPictureToken(picture, [&](const PictureToken& t) {
+        const bool betweenParts = seenHour && !seenMinute;
+        const char c = t.letter;
+        if (t.quoted) {
+            if (betweenParts)
+                between += t.text;
+        } else if ((c == 'h' || c == 'H') && !seenHour) {
             seenHour = true;
             settings.twelveHour = c == 'h';
-            settings.leadingZero = run >= 2;
+            settings.leadingZero = t.run >= 2;
             settings.markerBeforeTime = seenMarker;
-        } else if (c == 'm' && seenHour && !seenMinute) {
+        } else if (c == 'm' && betweenParts) {
             seenMinute = true;
         } else if (c == 't') {
             seenMarker = true;
-        } else if (seenHour && !seenMinute) {
-            between.append(run, c);
+        } else if (betweenParts) {
+            between.append(t.run, c);
         }
-        i += run;
-    }
+    });
     if (!between.empty())
         settings.separator = between;
     return settings;

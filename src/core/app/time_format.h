@@ -19,6 +19,14 @@ struct TimeFormatSettings {
 
 // "9:05:00", "09:05:00", "9:05:00 PM", "PM 9:05:00" ... Only the time of day of `time` counts.
 std::string FormatLongTime(TDateTime time, const TimeFormatSettings& settings);
+// The same without the seconds: "9:05", "09:05", "9:05 PM", "PM 9:05".
+std::string FormatShortTime(TDateTime time, const TimeFormatSettings& settings);
+
+// The long time as the seven-segment display can show it: the marker becomes "A" or "P" (the
+// display has glyphs for those two letters alone), its other characters blanks, so the
+// display needs as many cells as for the locale's own marker: "9:05:00 P ", "A  9:05:00".
+// A "." in the marker stays, because the display counts the text's first "." as no cell.
+std::string FormatLedTime(TDateTime time, const TimeFormatSettings& settings);
 
 // The values of the locale as Windows hands them out, as texts (LOCALE_ITIME, LOCALE_ITLZERO,
 // LOCALE_STIME, LOCALE_S1159, LOCALE_S2359, LOCALE_ITIMEMARKPOSN). A number that does not read

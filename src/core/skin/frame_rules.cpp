@@ -128,43 +128,4 @@ TFrameCommand FrameDoubleClickCommand(bool onIconButton, TWindowState state, boo
     return TFrameCommand::None;
 }
 
-std::vector<TSystemMenuItem> SkinnedSystemMenu(std::vector<TSystemMenuItem> items,
-                                               TWindowState state,
-                                               bool minimizeBox,
-                                               bool maximizeBox,
-                                               bool sizeable) {
-    for (TSystemMenuItem& item : items) {
-        if (item.separator)
-            continue;
-        switch (syscmd::Of(item.command)) {
-            case syscmd::kSize:
-                if (state == wsMaximized || !sizeable)
-                    item.grayed = true;
-                break;
-            case syscmd::kMove:
-                if (state == wsMaximized)
-                    item.grayed = true;
-                break;
-            case syscmd::kMinimize:
-                item.glyph = 2;
-                item.grayed = !(state != wsMinimized && minimizeBox);
-                break;
-            case syscmd::kMaximize:
-                item.glyph = 1;
-                item.grayed = !(state != wsMaximized && maximizeBox);
-                break;
-            case syscmd::kClose:
-                item.glyph = 3;
-                break;
-            case syscmd::kRestore:
-                item.glyph = 0;
-                item.grayed = state == wsNormal;
-                break;
-            default:
-                break;
-        }
-    }
-    return items;
-}
-
 }  // namespace core

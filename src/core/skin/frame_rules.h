@@ -1,7 +1,7 @@
 #pragma once
 // The rules a form skin follows for one window: which frame it gets, the caption buttons the
-// window's style allows, the skin's frame metrics, the skinned window size, hit testing, what
-// caption clicks do and the states of the skinned system menu's items. Pure functions of
+// window's style allows, the skin's frame metrics, the skinned window size, hit testing and
+// what caption clicks do. Pure functions of
 // window facts; the Win32 form skin reads the facts and applies the answers.
 #include <cstdint>
 #include <string>
@@ -35,15 +35,6 @@ constexpr int kCaption = 2;
 constexpr int kSysMenu = 3;
 constexpr int kMenu = 5;
 }  // namespace hit
-
-// System commands (the low four bits of a command are the system's own).
-namespace syscmd {
-constexpr uint32_t kSize = 0xF000, kMove = 0xF010, kMinimize = 0xF020, kMaximize = 0xF030;
-constexpr uint32_t kClose = 0xF060, kRestore = 0xF120, kKeyMenu = 0xF100;
-constexpr uint32_t Of(uint32_t command) {
-    return command & 0xFFF0u;
-}
-}  // namespace syscmd
 
 // 0 sizeable, 1 fixed single frame, 2 no skinned frame, 3 dialog frame.
 enum TFrameKind : int { fkSizeable = 0, fkSingle = 1, fkNone = 2, fkDialog = 3 };
@@ -121,21 +112,5 @@ TFrameCommand CaptionButtonCommand(int action, TWindowState state);
 bool IsIconAction(int action);
 // A double click on the frame.
 TFrameCommand FrameDoubleClickCommand(bool onIconButton, TWindowState state, bool maximizeBox);
-
-// One item of a window's system menu, as read and as shown skinned.
-struct TSystemMenuItem {
-    uint32_t command = 0;
-    bool separator = false;  // shown as "-": a separator or an item without caption
-    bool grayed = false, checked = false;
-    int glyph = -1;  // 0 restore, 1 maximise, 2 minimise, 3 close
-};
-// The skinned menu's items: separators for empty captions, the window's state applied to size,
-// move, minimise, maximise and restore, and the glyphs. Size also needs a sizing frame, as in
-// the system's own system menus.
-std::vector<TSystemMenuItem> SkinnedSystemMenu(std::vector<TSystemMenuItem> items,
-                                               TWindowState state,
-                                               bool minimizeBox,
-                                               bool maximizeBox,
-                                               bool sizeable);
 
 }  // namespace core

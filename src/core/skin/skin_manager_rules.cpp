@@ -63,18 +63,6 @@ int ChooseSkinData(const std::vector<TRegisteredSkinData>& registered,
     return chosen;
 }
 
-bool PopupMenuAllowed(TPopupKind kind, TSkinControls controls) {
-    switch (kind) {
-        case TPopupKind::MenuBar:
-            return controls.Has(xcMainMenu) || controls.Has(xcMenuItem);
-        case TPopupKind::SystemMenu:
-            return controls.Has(xcSystemMenu);
-        case TPopupKind::Other:
-        default:
-            return controls.Has(xcPopupMenu);
-    }
-}
-
 bool TSkinCommandQueue::Queue(TSkinCommand command, unsigned delayMs) {
     pending_ = command;
     interval_ = delayMs;

@@ -1,7 +1,6 @@
 #pragma once
 // The skin manager's decisions: whether a window gets a form skin (the tests in their order),
-// which skin component skins it, which popup menus a component lets be skinned, and when a
-// queued command runs.
+// which skin component skins it, and when a queued command runs.
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,10 +60,6 @@ struct TRegisteredSkinData {
 // when there is none or the chosen one has no skin loaded.
 int ChooseSkinData(const std::vector<TRegisteredSkinData>& registered,
                    const std::string& className);
-
-// How a popup menu window was opened.
-enum class TPopupKind { MenuBar, SystemMenu, Other };
-bool PopupMenuAllowed(TPopupKind kind, TSkinControls controls);
 
 enum TSkinCommand : int { scNone = 0, scSkin = 1, scUnskin = 2, scReapply = 3, scDropFinished = 6 };
 

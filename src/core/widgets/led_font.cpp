@@ -6,7 +6,7 @@
 
 namespace core {
 
-const char* const GlyphSegments[11] = {
+const char* const GlyphSegments[13] = {
     "012345",   // 0
     "12",       // 1
     "01643",    // 2
@@ -18,6 +18,8 @@ const char* const GlyphSegments[11] = {
     "0123456",  // 8, and the unlit bars of every non-colon cell
     "650123",   // 9
     "6",        // minus
+    "012456",   // A
+    "01456",    // P
 };
 
 namespace {
@@ -194,6 +196,10 @@ LedDrawing LEDFontNumModel::DrawDigits() const {
                     draw(LightColor_, cell, "7");
             } else if (ch == ':') {
                 draw(LightColor_, cell, "89");
+            } else if (ch == 'A') {
+                draw(LightColor_, cell, GlyphSegments[kGlyphA]);
+            } else if (ch == 'P') {
+                draw(LightColor_, cell, GlyphSegments[kGlyphP]);
             }
         }
     }

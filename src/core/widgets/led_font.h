@@ -22,10 +22,11 @@ using LedPolygon = std::array<LedPoint, 6>;
 using LedCellPolygons = std::array<LedPolygon, 10>;
 
 constexpr int kLedDecimalPoint = 7, kLedUpperDot = 8, kLedLowerDot = 9;
-// For each glyph (digits 0-9, then the minus sign at 10) the polygons to light, in drawing
-// order. Entry 8 also draws the unlit bars of every non-colon cell.
-extern const char* const GlyphSegments[11];
-constexpr int kGlyphAllBars = 8, kGlyphMinus = 10;
+// For each glyph (digits 0-9, the minus sign at 10, then the letters "A" and "P" that a
+// 12-hour time's marker needs) the polygons to light, in drawing order. Entry 8 also draws
+// the unlit bars of every non-colon cell.
+extern const char* const GlyphSegments[13];
+constexpr int kGlyphAllBars = 8, kGlyphMinus = 10, kGlyphA = 11, kGlyphP = 12;
 
 // Outlines of one cell whose top-left corner is (x, y), cell size W x H, stroke T.
 LedCellPolygons CellPolygons(int32_t x, int32_t y, int32_t W, int32_t H, int32_t T);

@@ -50,6 +50,11 @@ TListItem TfrmAlarmList::RowFor(const core::TAlarmRecord& record) const {
     return TListItem{row.caption, {row.time, row.toDo}};
 }
 
+void TfrmAlarmList::StoreChanged() {
+    if (OnStoreChanged)
+        OnStoreChanged();
+}
+
 void TfrmAlarmList::FormShow(TObject*) {
     if (!AlarmDB) return;
     for (unsigned i = 0; i < AlarmDB->Count(); ++i) ListView1->AddItem(RowFor(AlarmDB->GetAlarm(i)));
@@ -63,6 +68,7 @@ void TfrmAlarmList::Button1Click(TObject*) {
     const core::TAlarmRecord record = editor->Alarm;
     AlarmDB->AddAlarm(record);
     ListView1->AddItem(RowFor(record));
+    StoreChanged();
     AlarmDB->SaveToFile(AlarmFilePath);
 }
 
@@ -72,6 +78,7 @@ void TfrmAlarmList::Button2Click(TObject*) {
     const int index = ListView1->ItemIndex();
     if (index < 0) return;
     AlarmDB->DeleteAlarm(static_cast<unsigned>(index));
+    StoreChanged();
     // The row goes with its alarm also when the save fails, so row i stays alarm i.
     try {
         AlarmDB->SaveToFile(AlarmFilePath);
@@ -94,6 +101,7 @@ void TfrmAlarmList::Button3Click(TObject*) {
     const core::TAlarmRecord record = editor->Alarm;
     AlarmDB->SetAlarm(record, static_cast<unsigned>(index));
     ListView1->SetItem(index, RowFor(record));
+    StoreChanged();
     AlarmDB->SaveToFile(AlarmFilePath);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // TfrmAlarmList: the table of the store's alarms with Add, Delete, Edit and Exit. Row i always
 // shows alarm i; each change is saved to the alarm file at once.
+#include <functional>
 #include <string>
 
 #include "core/alarms/alarm_db.h"
@@ -21,6 +22,8 @@ public:
     std::string AlarmFilePath;
     // The row time texts' format (the user's locale unless changed).
     core::TimeFormatSettings TimeFormat;
+    // Runs after each change of the store, before it is saved (so also when the save fails).
+    std::function<void()> OnStoreChanged;
 
     void FormShow(ui::TObject* Sender);
     void Button1Click(ui::TObject* Sender);
@@ -35,6 +38,7 @@ public:
 
 private:
     ui::TListItem RowFor(const core::TAlarmRecord& record) const;
+    void StoreChanged();
 };
 
 }  // namespace alarms

@@ -18,20 +18,24 @@ TClockTray::TClockTray(app::TForm1& form)
     : form_(form),
       host_(*ui::Application),
       target_(form, *form.PopupMenu1, [&form] { form.ApplyWindowShape(); }) {
-    BuildPopupMenu1(*form.PopupMenu1, &form,
-                    {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
-                     {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
-                     {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
-                     {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }},
-                     {"Setup1Click", [&form](ui::TObject*) {
-                          if (form.AlarmDB) app::Setup1Click(&form, *form.AlarmDB, app::AlarmFilePath);
-                      }},
-                     {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
+    BuildPopupMenu1(
+        *form.PopupMenu1, &form,
+        {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
+         {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
+         {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
+         {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }},
+         {"Setup1Click",
+          [&form](ui::TObject*) {
+              if (form.AlarmDB)
+                  app::Setup1Click(&form, *form.AlarmDB, app::AlarmFilePath,
+                                   [&form] { form.UpdateTrayHint(); });
+          }},
+         {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
 
-    form.SetTrayHint = [this](const std::string& hint) {
+    form.SetTrayHint = [this](const core::ClockHint& hint) {
         hint_ = hint;
         if (trayIcon_)
-            trayIcon_->SetHint(hint);
+            PutHint();
     };
     // The icon follows the window: putting it in the tray loads the shell and waits on the
     // taskbar, which need not hold up showing the clock.
@@ -51,10 +55,13 @@ void TClockTray::StartIcon() {
     trayIcon_->OnDblClick = [this](TTrayIcon&, ui::TMouseButton, ui::TShiftState, int, int) {
         Run(TrayIcon1DblClick, false);
     };
-    if (!hint_.empty())
-        trayIcon_->SetHint(hint_);
+    PutHint();
     trayIcon_->SetActive(true);
     trayIcon_->Loaded();
+}
+
+void TClockTray::PutHint() {
+    trayIcon_->SetHint(core::TrayHintText(hint_, shell_.Version()));
 }
 
 TClockTray::~TClockTray() {

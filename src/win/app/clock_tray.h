@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/tray_hint.h"
 #include "win/app/clock_commands.h"
 #include "win/app/clock_popup_menu.h"
 #include "win/app/registry.h"
@@ -35,6 +36,8 @@ class TClockTray {
     // loaded store (it would replace the user's alarms with an empty list).
     void Run(Command command, bool savesStore);
     void StartIcon();
+    // The tip for the icon's shell, whose version decides its length and lines.
+    void PutHint();
 
     app::TForm1& form_;
     SystemTrayShell shell_;
@@ -42,7 +45,7 @@ class TClockTray {
     SystemRegistry registry_;
     FormCommandTarget target_;
     std::unique_ptr<TTrayIcon> trayIcon_;
-    std::string hint_;
+    core::ClockHint hint_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for the queued start
 };
 

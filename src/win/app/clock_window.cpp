@@ -1,6 +1,8 @@
 #include "win/app/clock_window.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include "core/app/clock_db.h"
 #include "core/common/file_io.h"
@@ -38,6 +40,7 @@ TForm1::TForm1(ui::TComponent* AOwner)
     : ui::TForm(AOwner),
       Now(&LocalNow),
       TimeFormat(UserTimeFormat()),
+      DateFormat(UserDateFormat()),
       ExeName(ExePath()),
       Arguments(ProgramArguments()) {
     SetName("Form1");
@@ -124,8 +127,7 @@ void TForm1::FormCreate(ui::TObject*) {
         ui::Application->Halt(0);
     }
     LoadDesign(folder);
-    if (SetTrayHint)
-        SetTrayHint(Header.ClockName());
+    UpdateTrayHint();  // the name alone: the store is not open yet
 
     widgets::TLEDFontNum* led = LEDFontNum1;
     ui::TControl* face = Clock.IsMovieFace() ? static_cast<ui::TControl*>(ShockwaveFlash1)
@@ -199,6 +201,24 @@ void TForm1::OpenAlarmStore(const std::string& folder) {
         AlarmDB->SaveToFile(AlarmFilePath);
     }
     AlarmDB->LoadFromFile(AlarmFilePath);
+    UpdateTrayHint();
+}
+
+void TForm1::UpdateTrayHint() {
+    const core::TDateTime now = Now();
+    core::ClockHint hint{Header.ClockName(), std::nullopt};
+    hintMinute_ = core::MinuteStamp(now);
+    hintAlarmMinute_ = INT64_MAX;
+    if (AlarmDB) {
+        if (std::optional<core::TAlarmFiring> next = core::NextAlarmAfter(*AlarmDB, now)) {
+            hint.next =
+                core::NextAlarmTip{core::NextAlarmWhen(next->when, now, DateFormat, TimeFormat),
+                                   AlarmDB->GetAlarm(next->index).Title()};
+            hintAlarmMinute_ = core::MinuteStamp(next->when);
+        }
+    }
+    if (SetTrayHint)
+        SetTrayHint(hint);
 }
 
 void TForm1::FormShow(ui::TObject*) {
@@ -216,7 +236,7 @@ void TForm1::FormDestroy(ui::TObject*) {
 
 void TForm1::Timer1Timer(ui::TObject*) {
     core::TDateTime now = Now();
-    LEDFontNum1->SetText(core::FormatLongTime(now, TimeFormat));
+    LEDFontNum1->SetText(core::FormatLedTime(now, TimeFormat));
     // The next tick lands just after the next second boundary, so the display changes with the
     // second instead of drifting across it.
     Timer1->SetInterval(core::MillisecondsToNextSecond(Now()) + kTickMargin);
@@ -230,6 +250,9 @@ void TForm1::Timer1Timer(ui::TObject*) {
                 ShowAlarm(alarm);
         }
     }
+    const int64_t minute = core::MinuteStamp(Now());
+    if (minute >= hintAlarmMinute_ || minute < hintMinute_)
+        UpdateTrayHint();
 }
 
 void TForm1::StartDrag() {

@@ -9,7 +9,9 @@
 #include "core/alarms/alarm_db.h"
 #include "core/alarms/alarm_schedule.h"
 #include "core/app/clock_design.h"
+#include "core/app/date_format.h"
 #include "core/app/time_format.h"
+#include "core/app/tray_hint.h"
 #include "win/ui/application.h"
 #include "win/ui/image.h"
 #include "win/ui/popup_menu.h"
@@ -76,14 +78,21 @@ class TForm1 : public ui::TForm {
     // Cuts the window to the face (picture shape or movie rectangle) and the LED rectangle.
     void ApplyWindowShape();
 
-    // Where the pieces of other parts plug in: the tray icon's tip (given ClockName) and the
-    // alarm popup (given each due alarm, in store order; the desktop alert with the design's
-    // sound unless replaced). Unset, they do nothing.
-    std::function<void(const std::string& hint)> SetTrayHint;
+    // Hands the tray icon its tip for the store as it is now: the design's name and the next
+    // alarm after the current minute. Run after every change of the store (opening it, the
+    // alarm list's changes, reading it again from disk); the tick runs it when the alarm of
+    // the tip has had its minute, or the clock went back.
+    void UpdateTrayHint();
+
+    // Where the pieces of other parts plug in: the tray icon's tip (the name, and the next
+    // alarm once the store is open) and the alarm popup (given each due alarm, in store order;
+    // the desktop alert with the design's sound unless replaced). Unset, they do nothing.
+    std::function<void(const core::ClockHint& hint)> SetTrayHint;
     std::function<void(const core::TAlarmRecord& alarm)> ShowAlarm;
-    // The clock and the locale the tick reads (the system's unless replaced).
+    // The clock and the locale the tick and the tip read (the system's unless replaced).
     std::function<core::TDateTime()> Now;
     core::TimeFormatSettings TimeFormat;
+    core::DateFormatSettings DateFormat;
     // The executable whose trailer names the design, and the program's arguments after its
     // name (the first one may be "p"). The running program's unless replaced before creation.
     std::string ExeName;
@@ -96,6 +105,9 @@ class TForm1 : public ui::TForm {
     void OpenAlarmStore(const std::string& exeFolder);
 
     core::TMinuteTracker minutes_;
+    // The minute the tip was made in, and that of the alarm it names (none: the largest).
+    int64_t hintMinute_ = 0;
+    int64_t hintAlarmMinute_ = -1;
 };
 
 extern TForm1* Form1;

@@ -5,11 +5,14 @@
 
 namespace app {
 
-void Setup1Click(ui::TComponent* clockWindow, core::TAlarmDB& alarms,
-                 const std::string& alarmFilePath) {
+void Setup1Click(ui::TComponent* clockWindow,
+                 core::TAlarmDB& alarms,
+                 const std::string& alarmFilePath,
+                 std::function<void()> storeChanged) {
     auto* list = new alarms::TfrmAlarmList(clockWindow);
     list->AlarmDB = &alarms;
     list->AlarmFilePath = alarmFilePath;
+    list->OnStoreChanged = std::move(storeChanged);
     list->ShowModal();
 }
 

@@ -28,4 +28,17 @@ core::TimeFormatSettings UserTimeFormat() {
     return s;
 }
 
+core::DateFormatSettings UserDateFormat() {
+    core::DateFormatSettings s;
+    // The locale counts its days from Monday; the settings from Sunday.
+    for (int day = 0; day < 7; ++day)
+        s.shortDayNames[size_t((day + 1) % 7)] = LocaleText(
+            LCTYPE(LOCALE_SABBREVDAYNAME1 + day), s.shortDayNames[size_t((day + 1) % 7)].c_str());
+    for (int month = 0; month < 12; ++month)
+        s.shortMonthNames[size_t(month)] = LocaleText(LCTYPE(LOCALE_SABBREVMONTHNAME1 + month),
+                                                      s.shortMonthNames[size_t(month)].c_str());
+    s.shortDatePicture = LocaleText(LOCALE_SSHORTDATE, s.shortDatePicture.c_str());
+    return s;
+}
+
 }  // namespace app

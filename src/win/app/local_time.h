@@ -1,5 +1,6 @@
 #pragma once
-// The user's clock and time format, read from the system.
+// The user's clock and its time and date formats, read from the system.
+#include "core/app/date_format.h"
 #include "core/app/time_format.h"
 #include "core/common/date_time.h"
 
@@ -9,5 +10,7 @@ namespace app {
 core::TDateTime LocalNow();
 // The long time format of the user's locale.
 core::TimeFormatSettings UserTimeFormat();
+// The short date and the short day and month names of the user's locale.
+core::DateFormatSettings UserDateFormat();
 
 }  // namespace app

@@ -172,8 +172,8 @@ void TFormSkin::Command(core::TFrameCommand command, int action) {
 }
 
 LRESULT TFormSkin::SysCommand(WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next) {
-    const uint32_t command = core::syscmd::Of(uint32_t(wParam));
-    if (command == core::syscmd::kKeyMenu && Running() && kind_ != core::fkNone) {
+    const WPARAM command = wParam & 0xFFF0;  // the low four bits are the system's
+    if (command == SC_KEYMENU && Running() && kind_ != core::fkNone) {
         if (lParam == ' ') {
             POINT corner{0, 0};
             ::ClientToScreen(hwnd_, &corner);
@@ -183,13 +183,12 @@ LRESULT TFormSkin::SysCommand(WPARAM wParam, LPARAM lParam, const ui::TWndMethod
         if (menuBar_ && menuBar_->OpenByKey(wchar_t(lParam)))
             return 0;
     }
-    if (command == core::syscmd::kMinimize)
+    if (command == SC_MINIMIZE)
         windowState_ = core::wsMinimized;
-    else if (command == core::syscmd::kMaximize)
+    else if (command == SC_MAXIMIZE)
         windowState_ = core::wsMaximized;
-    else if (command == core::syscmd::kRestore)
-        windowState_ = windowState_ == core::wsMinimized && ::IsZoomed(hwnd_) ? core::wsMaximized
-                                                                              : core::wsNormal;
+    else if (command == SC_RESTORE)
+        windowState_ = core::wsNormal;  // WM_SIZE tells the state it ends in
     return next(WM_SYSCOMMAND, wParam, lParam);
 }
 

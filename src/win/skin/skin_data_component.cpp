@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/common/errors.h"
+#include "core/skin/menu_system.h"
 #include "core/skin/skin_component_rules.h"
 #include "win/skin/form_skin.h"
 #include "win/skin/skin_environment_win.h"
@@ -36,7 +37,7 @@ TSkinData::TSkinData(ui::TComponent* AOwner)
     // Skin colours that name system colours follow the running system's scheme.
     InstallSystemColours();
     data_.OnSkinLoaded = [this] { SkinChanged(); };
-    menuGlyphs_ = LoadBitmapResource(kMenuGlyphsName);
+    menuGlyphs_ = LoadBitmapResource(core::kMenuGlyphsResource);
 }
 
 TSkinData::~TSkinData() {

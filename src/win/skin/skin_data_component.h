@@ -39,8 +39,6 @@ class TSkinData : public ui::TComponent {
   public:
     // The resource that carries the stored SkinStream value.
     static constexpr const char* kResourceName = "SKINSTREAM";
-    // The program's bitmap of 16-pixel menu glyphs: restore, maximise, minimise, close.
-    static constexpr const char* kMenuGlyphsName = "SKINMENUGLYPHS";
 
     explicit TSkinData(ui::TComponent* AOwner);
     ~TSkinData() override;

@@ -302,8 +302,8 @@ bool TSkinManager::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
                 if (TFormSkin* parent = FindSkin(cs->hwndParent))
                     parent->TakeSizeGrip(hwnd);
             }
-            if (!(cs->style & WS_CHILD) && cls == "#32768" && !trackingMenu_)
-                PopupMenuCreated(hwnd);
+            if (cls == core::kPopupMenuClass)
+                PopupMenuCreated(hwnd, (cs->style & WS_CHILD) != 0);
             if (cs->dwExStyle & WS_EX_MDICHILD)
                 SkinWindow(hwnd);
             break;
@@ -320,13 +320,15 @@ bool TSkinManager::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     return false;  // the call always goes on to the next hook
 }
 
-void TSkinManager::PopupMenuCreated(HWND hwnd) {
-    const core::TPopupKind kind = openingKind_;
-    openingKind_ = core::TPopupKind::Other;
-    TSkinData* data = ChooseFor(hwnd, "#32768");
-    if (!queue_.enabled || !data || !core::PopupMenuAllowed(kind, data->SkinControls()))
+void TSkinManager::PopupMenuCreated(HWND hwnd, bool child) {
+    const core::TPopupMenuOrigin origin = openingOrigin_;
+    openingOrigin_ = core::TPopupMenuOrigin::Other;
+    TSkinData* data = ChooseFor(hwnd, core::kPopupMenuClass);
+    if (!queue_.enabled || !data ||
+        !core::SkinsPopupMenuWindow(core::kPopupMenuClass, child, trackingMenu_, origin,
+                                    data->SkinControls()))
         return;
-    popupMenus_.push_back(TPopupMenuNote{hwnd, kind, data});
+    popupMenus_.push_back(TPopupMenuNote{hwnd, origin, data});
 }
 
 void TSkinManager::PopupMenuDestroyed(HWND hwnd) {

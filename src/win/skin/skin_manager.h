@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/skin/menu_skin_rules.h"
 #include "core/skin/skin_manager_rules.h"
 #include "win/ui/thread_hook.h"
 #include "win/ui/timer.h"
@@ -54,12 +55,12 @@ class TSkinManager {
     // they were opened as; the skinned menus build on this.
     struct TPopupMenuNote {
         HWND hwnd;
-        core::TPopupKind kind;
+        core::TPopupMenuOrigin origin;
         TSkinData* data;
     };
     const std::vector<TPopupMenuNote>& PopupMenus() const { return popupMenus_; }
-    // The next popup menu window is opened as `kind` (a menu bar item, a system menu).
-    void NoteMenuOpening(core::TPopupKind kind) { openingKind_ = kind; }
+    // The next popup menu window is opened for `origin` (a menu bar item, a system menu).
+    void NoteMenuOpening(core::TPopupMenuOrigin origin) { openingOrigin_ = origin; }
     // While set, popup menu windows are left alone (a menu the engine tracks itself).
     void SetTrackingMenu(bool tracking) { trackingMenu_ = tracking; }
 
@@ -80,7 +81,7 @@ class TSkinManager {
     void UnskinForms(TSkinData* data);
     void Reapply(TSkinData* data);
     TSkinData* ChooseFor(HWND hwnd, const std::string& className) const;
-    void PopupMenuCreated(HWND hwnd);
+    void PopupMenuCreated(HWND hwnd, bool child);
     void PopupMenuDestroyed(HWND hwnd);
 
     core::TSkinCommandQueue queue_;
@@ -91,7 +92,7 @@ class TSkinManager {
     std::vector<std::unique_ptr<TFormSkin>> formSkins_;
     std::vector<std::unique_ptr<TFormSkin>> finished_;  // destroyed windows, freed when idle
     std::vector<TPopupMenuNote> popupMenus_;
-    core::TPopupKind openingKind_ = core::TPopupKind::Other;
+    core::TPopupMenuOrigin openingOrigin_ = core::TPopupMenuOrigin::Other;
     bool trackingMenu_ = false;
     bool commandRunning_ = false;
     std::unique_ptr<ui::TThreadHook> hook_;

@@ -1,9 +1,13 @@
 // The skinned system menu: an owner-drawn copy of the window's own system menu, with the
 // window's state applied to its items and the program's glyphs; choosing an item posts its
 // system command.
-#include <cwctype>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/skin/frame_rules.h"
+#include "core/skin/menu_system.h"
+#include "core/skin/menu_text.h"
 #include "win/skin/form_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
@@ -29,14 +33,44 @@ std::wstring ItemText(HMENU menu, UINT index) {
     return text;
 }
 
-wchar_t Mnemonic(const std::wstring& text) {
-    for (size_t i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == L'&') {
-            if (text[i + 1] != L'&')
-                return wchar_t(std::towlower(text[i + 1]));
-            ++i;
-        }
-    return 0;
+std::string Utf8(const std::wstring& w) {
+    if (w.empty())
+        return std::string();
+    const int n =
+        ::WideCharToMultiByte(CP_UTF8, 0, w.data(), int(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(size_t(std::max(n, 0)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, w.data(), int(w.size()), &s[0], n, nullptr, nullptr);
+    return s;
+}
+
+std::wstring Wide(const std::string& s) {
+    if (s.empty())
+        return std::wstring();
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), nullptr, 0);
+    std::wstring w(size_t(std::max(n, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), &w[0], n);
+    return w;
+}
+
+// The entries of the window's real system menu, item by item.
+std::vector<core::TSystemMenuEntry> ReadSystemMenu(HMENU menu) {
+    std::vector<core::TSystemMenuEntry> entries;
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
+        if (!::GetMenuItemInfoW(menu, UINT(i), TRUE, &mii))
+            continue;
+        core::TSystemMenuEntry e;
+        if (!(mii.fType & MFT_SEPARATOR))
+            e.caption = Utf8(ItemText(menu, UINT(i)));
+        e.command = mii.wID;
+        e.grey = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) != 0;
+        e.checked = (mii.fState & MFS_CHECKED) != 0;
+        entries.push_back(e);
+    }
+    return entries;
 }
 
 }  // namespace
@@ -55,53 +89,43 @@ void TFormSkin::OpenSystemMenu(POINT at) {
     HMENU real = ::GetSystemMenu(hwnd_, FALSE);
     if (!real)
         return;
-    std::vector<core::TSystemMenuItem> states;
+    core::TSystemMenuWindow window;
+    window.maximised = windowState_ == core::wsMaximized;
+    window.minimised = windowState_ == core::wsMinimized;
+    window.minimizeBox = icons_.minimize;
+    window.maximizeBox = icons_.maximize;
+    window.sizeable = kind_ == core::fkSizeable;
+    const DWORD version = ::GetVersion();
+    const bool nt4 = !(version & 0x80000000u) && LOBYTE(LOWORD(version)) == 4;
+    const std::vector<core::TSystemMenuItem> items =
+        nt4 ? core::Nt4SystemMenuItems(window)
+            : core::SkinnedSystemMenuItems(ReadSystemMenu(real), window);
     std::vector<std::unique_ptr<TSystemMenuItemView>> views;
-    const int count = ::GetMenuItemCount(real);
-    for (int i = 0; i < count; ++i) {
-        MENUITEMINFOW mii{};
-        mii.cbSize = sizeof mii;
-        mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
-        if (!::GetMenuItemInfoW(real, UINT(i), TRUE, &mii))
-            continue;
-        auto view = std::make_unique<TSystemMenuItemView>();
-        const std::wstring text = ItemText(real, UINT(i));
-        const size_t tab = text.find(L'\t');
-        view->text = text.substr(0, tab);
-        if (tab != std::wstring::npos)
-            view->shortcut = text.substr(tab + 1);
-        view->command = mii.wID;
-        core::TSystemMenuItem state;
-        state.command = mii.wID;
-        state.separator = (mii.fType & MFT_SEPARATOR) || view->text.empty();
-        state.grayed = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) != 0;
-        state.checked = (mii.fState & MFS_CHECKED) != 0;
-        states.push_back(state);
-        views.push_back(std::move(view));
-    }
-    states = core::SkinnedSystemMenu(states, windowState_, icons_.minimize, icons_.maximize,
-                                     kind_ == core::fkSizeable);
     ui::ScopedMenu popup(::CreatePopupMenu());
-    for (size_t i = 0; i < views.size(); ++i) {
-        TSystemMenuItemView& v = *views[i];
-        v.separator = states[i].separator;
-        v.grayed = states[i].grayed;
-        v.checked = states[i].checked;
-        v.glyph = states[i].glyph;
+    for (const core::TSystemMenuItem& item : items) {
+        auto v = std::make_unique<TSystemMenuItemView>();
+        v->separator = item.caption == "-";
+        v->caption = Wide(item.caption);
+        v->shortcut = Wide(item.shortcut);
+        v->command = item.command;
+        v->enabled = item.enabled;
+        v->checked = item.checked;
+        v->glyph = item.glyph;
         UINT flags = MF_OWNERDRAW;
-        if (v.separator)
+        if (v->separator)
             flags |= MF_SEPARATOR;
-        if (v.grayed)
+        if (!v->enabled)
             flags |= MF_GRAYED;
-        if (v.checked)
+        if (v->checked)
             flags |= MF_CHECKED;
-        ::AppendMenuW(popup.get(), flags, v.separator ? 0 : v.command,
-                      reinterpret_cast<LPCWSTR>(&v));
+        ::AppendMenuW(popup.get(), flags, v->separator ? 0 : v->command,
+                      reinterpret_cast<LPCWSTR>(v.get()));
+        views.push_back(std::move(v));
     }
     menuItems_ = std::move(views);
     skinnedMenu_ = popup.get();
     systemMenuOpen_ = true;
-    manager_.NoteMenuOpening(core::TPopupKind::SystemMenu);
+    manager_.NoteMenuOpening(core::TPopupMenuOrigin::SystemMenu);
     const UINT command = UINT(::TrackPopupMenu(
         popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
         hwnd_, nullptr));
@@ -118,7 +142,7 @@ namespace {
 TSystemMenuItemView* Ours(const std::vector<std::unique_ptr<TSystemMenuItemView>>& items,
                           ULONG_PTR data) {
     for (const auto& v : items)
-        if (reinterpret_cast<ULONG_PTR>(v.get()) == data && v->tag == TSystemMenuItemView::kTag)
+        if (reinterpret_cast<ULONG_PTR>(v.get()) == data && v->tag == core::kSystemMenuTag)
             return v.get();
     return nullptr;
 }
@@ -155,13 +179,11 @@ bool TFormSkin::DrawMenuItem(const DRAWITEMSTRUCT& dis) {
 bool TFormSkin::MenuChar(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!skinnedMenu_ || reinterpret_cast<HMENU>(lParam) != skinnedMenu_)
         return false;
-    const wchar_t key = wchar_t(std::towlower(wchar_t(LOWORD(wParam))));
-    for (size_t i = 0; i < menuItems_.size(); ++i)
-        if (!menuItems_[i]->separator && Mnemonic(menuItems_[i]->text) == key) {
-            result = MAKELRESULT(WORD(i), MNC_EXECUTE);
-            return true;
-        }
-    result = MAKELRESULT(0, MNC_IGNORE);
+    std::vector<std::wstring> captions;
+    for (const auto& item : menuItems_)
+        captions.push_back(item->separator ? std::wstring() : item->caption);
+    const int index = core::FindMenuMnemonic(captions, char32_t(LOWORD(wParam)));
+    result = index >= 0 ? MAKELRESULT(WORD(index), MNC_EXECUTE) : MAKELRESULT(0, MNC_IGNORE);
     return true;
 }
 

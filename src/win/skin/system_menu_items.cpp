@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/skin/img_util.h"
+#include "core/skin/menu_item_layout.h"
+#include "core/skin/menu_text.h"
 #include "core/skin/skin_draw.h"
 #include "win/skin/skin_data_component.h"
 #include "win/ui/graphics.h"
@@ -12,49 +14,47 @@ namespace skin {
 namespace {
 
 constexpr int kGlyph = 16;
-constexpr int kGlyphColumn = 26;  // the glyph with 5 pixels on either side
-constexpr int kShortcutGap = 24;
-constexpr int kRightPad = 12;
-constexpr int kSeparatorHeight = 9;
 
-SIZE TextSize(HDC dc, const std::wstring& text, bool prefix) {
-    RECT r{0, 0, 0, 0};
-    if (!text.empty())
-        ::DrawTextW(dc, text.c_str(), int(text.size()), &r,
-                    DT_SINGLELINE | DT_CALCRECT | (prefix ? 0 : DT_NOPREFIX));
-    return SIZE{r.right - r.left, r.bottom - r.top};
+core::TMenuImages Glyphs(const TSkinData& data) {
+    return data.MenuGlyphs().Empty() ? core::TMenuImages{} : core::TMenuImages{kGlyph, kGlyph};
 }
 
-uint32_t Colour(const TSkinData& data, int key) {
-    return core::ResolveColour(data.Data().Colour(key));
+int TextWidth(HDC dc, const std::wstring& text) {
+    if (text.empty())
+        return 0;
+    SIZE s{0, 0};
+    ::GetTextExtentPoint32W(dc, text.data(), int(text.size()), &s);
+    return s.cx;
 }
 
-void CheckMark(HDC dc, int x, int y, COLORREF colour) {
-    // A tick of two-pixel strokes in a 16 x 16 cell.
-    for (int i = 0; i < 3; ++i) {
-        ::SetPixel(dc, x + 4 + i, y + 8 + i, colour);
-        ::SetPixel(dc, x + 4 + i, y + 9 + i, colour);
-    }
-    for (int i = 0; i < 6; ++i) {
-        ::SetPixel(dc, x + 7 + i, y + 9 - i, colour);
-        ::SetPixel(dc, x + 7 + i, y + 10 - i, colour);
-    }
+core::TMenuTextSize MeasureTexts(HDC dc, const TSystemMenuItemView& item) {
+    core::TMenuTextSize size;
+    size.captionWidth = TextWidth(dc, core::ParseMenuCaption(item.caption).text);
+    size.shortcutWidth = TextWidth(dc, item.shortcut);
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc, &tm);
+    size.textHeight = tm.tmHeight;
+    return size;
+}
+
+void Fill(HDC dc, const core::Rect& r, uint32_t colour) {
+    if (r.Empty())
+        return;
+    ui::ScopedBrush brush(::CreateSolidBrush(colour));
+    RECT rect{r.left, r.top, r.right, r.bottom};
+    ::FillRect(dc, &rect, brush.get());
 }
 
 }  // namespace
 
 SIZE MeasureSkinMenuItem(HDC dc, const TSystemMenuItemView& item, TSkinData& data) {
-    if (item.separator)
-        return SIZE{0, kSeparatorHeight};
     ui::ScopedSelectObject font(dc, data.MenuFont());
-    const SIZE text = TextSize(dc, item.text, true);
-    const SIZE shortcut = TextSize(dc, item.shortcut, false);
-    const core::TDataSkinObject* obj = data.Data().Find("MenuItem");
-    int width = kGlyphColumn + text.cx + kRightPad + (obj ? obj->LeftWidth : 0);
-    if (!item.shortcut.empty())
-        width += kShortcutGap + shortcut.cx;
-    const int picture = obj && !obj->Picture.Empty() ? obj->Picture.height : 0;
-    return SIZE{width, std::max({int(text.cy) + 8, kGlyph + 4, picture})};
+    const core::TMenuImages images = Glyphs(data);
+    const core::TMenuItemSize framework =
+        core::FrameworkMeasureItem(item.separator, MeasureTexts(dc, item), images);
+    const core::TMenuItemSize size = core::SkinMeasureItem(
+        framework, core::TMenuKind::PopupMenu, images.Present(), data.Data().Find("MenuItem"));
+    return SIZE{size.width, size.height};
 }
 
 void DrawSkinMenuItem(HDC target,
@@ -65,69 +65,64 @@ void DrawSkinMenuItem(HDC target,
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0)
         return;
+    core::TMenuItemDraw in;
+    in.item = core::Rect{rect.left, rect.top, rect.right, rect.bottom};
+    in.state.separator = item.separator;
+    in.state.selected = selected;
+    in.state.enabled = item.enabled;
+    in.state.checked = item.checked;
+    in.state.glyph = item.glyph;
+    in.images = Glyphs(data);
+    const core::TDataSkinObject* menuItem = data.Data().Find("MenuItem");
+    in.menuItem = menuItem && !menuItem->Picture.Empty() ? menuItem : nullptr;
+    in.colours = core::MenuColoursOf(data.Data());
+
     ui::TBitmap buffer;
-    buffer.Assign(core::Bitmap(w, h, Colour(data, core::kSkinMenu)));
+    buffer.SetSize(w, h);
     HDC dc = buffer.Canvas().Handle();
-    const core::TDataSkinObject* obj = data.Data().Find("MenuItem");
-    const bool skinned = obj && !obj->Picture.Empty();
-    const core::Rect all{0, 0, w, h};
-    if (skinned && item.separator) {
-        const core::Rect src = core::FrameRect(obj->Picture, obj->FrameCount, 2);
-        const core::Rect slice{0, h - src.Height(), w, h};
-        data.Pictures().Draw(
-            dc, obj->Picture,
-            core::NineGridPieces(src, slice, core::Margins{obj->LeftWidth, 0, obj->RightWidth, 0},
-                                 false),
-            true);
-    } else if (item.separator) {
-        RECT line{4, h / 2, w - 4, h / 2 + 1};
-        ui::ScopedBrush shadow(::CreateSolidBrush(Colour(data, core::kSkinButtonShadow)));
-        ::FillRect(dc, &line, shadow.get());
-    } else if (skinned) {
-        const core::Rect src = core::FrameRect(obj->Picture, obj->FrameCount, selected ? 4 : 1);
-        const core::Margins m{obj->LeftWidth, obj->TopHeight, obj->RightWidth, obj->BottomHeight};
-        data.Pictures().Draw(dc, obj->Picture, core::NineGridPieces(src, all, m, obj->Tile == 1),
-                             obj->Trans == 1);
-    } else if (selected) {
-        RECT r{0, 0, w, h};
-        ui::ScopedBrush hilight(::CreateSolidBrush(Colour(data, core::kSkinHilight)));
-        ::FillRect(dc, &r, hilight.get());
+    ui::ScopedSelectObject font(dc, data.MenuFont());
+    in.text = MeasureTexts(dc, item);
+    const core::TMenuItemPaint plan = core::MenuItemPaintPlan(in);
+
+    Fill(dc, core::Rect{0, 0, w, h}, plan.fill);
+    if (in.menuItem && !plan.framePieces.empty())
+        data.Pictures().Draw(dc, in.menuItem->Picture, plan.framePieces, plan.frameTransparent);
+    for (const core::TColouredRect& line : plan.lines)
+        Fill(dc, line.rect, line.colour);
+    if (!plan.glyph.Empty()) {
+        core::Bitmap glyph =
+            core::Crop(data.MenuGlyphs(),
+                       core::Rect{item.glyph * kGlyph, 0, (item.glyph + 1) * kGlyph, kGlyph});
+        if (plan.glyphGrey)
+            for (uint32_t& p : glyph.pixels)
+                if ((p & 0xFFFFFF) != core::kMagenta)
+                    p = core::MixColors(core::TSkinColor(p), core::TSkinColor(core::kWhite), 40);
+        ui::TBitmap picture;
+        picture.Assign(glyph);
+        data.Pictures().Draw(dc, picture,
+                             {core::BlitPiece{core::Rect{0, 0, kGlyph, kGlyph}, plan.glyph}}, true);
     }
-    if (!item.separator) {
-        const int left = skinned ? obj->LeftWidth : 0;
-        COLORREF text = Colour(data, core::kSkinMenuText);
-        if (item.grayed)
-            text = Colour(data, core::kSkinButtonShadow);
-        else if (selected && !skinned)
-            text = Colour(data, core::kSkinHilightText);
-        const int gx = left + (kGlyphColumn - kGlyph) / 2, gy = (h - kGlyph) / 2;
-        const core::Bitmap& glyphs = data.MenuGlyphs();
-        if (item.glyph >= 0 && glyphs.width >= (item.glyph + 1) * kGlyph) {
-            core::Bitmap glyph = core::Crop(
-                glyphs, core::Rect{item.glyph * kGlyph, 0, (item.glyph + 1) * kGlyph, kGlyph});
-            if (item.grayed)
-                for (uint32_t& p : glyph.pixels)
-                    if ((p & 0xFFFFFF) != core::kMagenta)
-                        p = core::MixColors(core::TSkinColor(p), core::TSkinColor(core::kWhite),
-                                            45);
-            ui::TBitmap picture;
-            picture.Assign(glyph);
-            data.Pictures().Draw(dc, picture,
-                                 {core::BlitPiece{core::Rect{0, 0, kGlyph, kGlyph},
-                                                  core::Rect{gx, gy, gx + kGlyph, gy + kGlyph}}},
-                                 true);
-        } else if (item.checked) {
-            CheckMark(dc, gx, gy, text);
-        }
-        ui::ScopedSelectObject font(dc, data.MenuFont());
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, text);
-        RECT r{left + kGlyphColumn, 0, w - kRightPad, h};
-        ::DrawTextW(dc, item.text.c_str(), int(item.text.size()), &r,
-                    DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-        if (!item.shortcut.empty())
-            ::DrawTextW(dc, item.shortcut.c_str(), int(item.shortcut.size()), &r,
-                        DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    if (!plan.glyphFrame.Empty()) {
+        ui::ScopedBrush frame(::CreateSolidBrush(plan.glyphFrameColour));
+        RECT r{plan.glyphFrame.left, plan.glyphFrame.top, plan.glyphFrame.right,
+               plan.glyphFrame.bottom};
+        ::FrameRect(dc, &r, frame.get());
+    }
+    for (const core::Rect& r : plan.mark)
+        Fill(dc, r, plan.textColour);
+    for (const core::Rect& r : plan.arrow)
+        Fill(dc, r, plan.textColour);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, plan.textColour);
+    if (!plan.caption.Empty()) {
+        RECT r{plan.caption.left, plan.caption.top, plan.caption.right, plan.caption.bottom};
+        ::DrawTextW(dc, item.caption.c_str(), int(item.caption.size()), &r,
+                    DT_SINGLELINE | DT_LEFT | DT_TOP | DT_END_ELLIPSIS);
+    }
+    if (!plan.shortcut.Empty()) {
+        RECT r{plan.shortcut.left, plan.shortcut.top, plan.shortcut.right, plan.shortcut.bottom};
+        ::DrawTextW(dc, item.shortcut.c_str(), int(item.shortcut.size()), &r,
+                    DT_SINGLELINE | DT_RIGHT | DT_TOP | DT_NOPREFIX);
     }
     ::BitBlt(target, rect.left, rect.top, w, h, dc, 0, 0, SRCCOPY);
 }

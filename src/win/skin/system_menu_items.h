@@ -1,11 +1,13 @@
 #pragma once
-// The items of the skinned system menu, measured and drawn from the skin's "MenuItem" object
-// over the menu colour: a glyph column (the program's menu glyphs, or a check mark), the
-// caption with its mnemonic and the shortcut. The skinned popup menus measure and draw their
-// items with the same two functions.
+// Items of the engine's owner-drawn menus (the skinned system menu), measured and drawn by the
+// core's item layout: the skin's measure over the framework's, the "MenuItem" frames over the
+// menu colour, a glyph column with the program's menu glyphs or a check mark, the caption
+// with its mnemonic and the shortcut.
 #include <windows.h>
 
 #include <string>
+
+#include "core/skin/menu_system.h"
 
 namespace skin {
 
@@ -13,14 +15,13 @@ class TSkinData;
 
 struct TSystemMenuItemView {
     // Marks the item data of the engine's own owner-drawn menus.
-    static constexpr int kTag = 33333;
-    int tag = kTag;
+    int tag = core::kSystemMenuTag;
     UINT command = 0;
-    std::wstring text;      // with "&" before the mnemonic
+    std::wstring caption;   // with "&" before the mnemonic
     std::wstring shortcut;  // the part after a tab
     int glyph = -1;         // into the program's menu glyphs, -1 for none
     bool separator = false;
-    bool grayed = false;
+    bool enabled = true;
     bool checked = false;
 };
 

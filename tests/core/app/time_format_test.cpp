@@ -93,4 +93,38 @@ TEST(ParseTimeFormatPicture, ReadsQuotedSeparatorsAndDefaults) {
     EXPECT_TRUE(unterminated.twelveHour);
 }
 
+TEST(FormatLedTime, TheMarkerBecomesALetterTheDisplayCanShowInAsManyCells) {
+    TimeFormatSettings enUS = core::ParseTimeFormatPicture("h:mm:ss tt");
+    TimeFormatSettings dotted = enUS;
+    dotted.amSymbol = "a.m.";
+    dotted.pmSymbol = "p.m.";
+    // Korean morning and afternoon in UTF-8, marker first.
+    const TimeFormatSettings koKR = core::ParseTimeFormatPicture(
+        "tt h:mm:ss", "\xEC\x98\xA4\xEC\xA0\x84", "\xEC\x98\xA4\xED\x9B\x84");
+    const TimeFormatSettings deDE = core::ParseTimeFormatPicture("HH:mm:ss");
+    const struct {
+        const TimeFormatSettings& format;
+        double time;
+        const char* led;
+    } cases[] = {
+        {enUS, T(23, 30, 0), "11:30:00 P "},  {enUS, T(11, 30, 0), "11:30:00 A "},
+        {enUS, T(0, 5, 9), "12:05:09 A "},    {dotted, T(13, 0, 0), "1:00:00 P. ."},
+        {koKR, T(9, 5, 0), "A      9:05:00"}, {koKR, T(15, 5, 0), "P      3:05:00"},
+        {deDE, T(23, 30, 0), "23:30:00"},
+    };
+    for (const auto& c : cases) {
+        const std::string led = core::FormatLedTime(c.time, c.format);
+        EXPECT_EQ(led, c.led);
+        EXPECT_EQ(led.size(), core::FormatLongTime(c.time, c.format).size());
+    }
+}
+
+TEST(FormatShortTime, LeavesOutTheSeconds) {
+    EXPECT_EQ(core::FormatShortTime(T(19, 5, 59), core::ParseTimeFormatPicture("h:mm:ss tt")),
+              "7:05 PM");
+    EXPECT_EQ(core::FormatShortTime(T(7, 5, 0), core::ParseTimeFormatPicture("tt hh:mm:ss")),
+              "AM 07:05");
+    EXPECT_EQ(core::FormatShortTime(T(7, 5, 0), core::ParseTimeFormatPicture("H.mm.ss")), "7.05");
+}
+
 }  // namespace

@@ -125,39 +125,4 @@ TEST(FrameRules, CaptionButtonAndDoubleClickCommands) {
     EXPECT_EQ(FrameDoubleClickCommand(false, wsNormal, false), TFrameCommand::None);
 }
 
-TEST(FrameRules, SystemMenuItemsFollowTheWindowsState) {
-    using namespace core::syscmd;
-    auto item = [](uint32_t cmd, bool grayed = false) {
-        TSystemMenuItem i;
-        i.command = cmd;
-        i.grayed = grayed;
-        return i;
-    };
-    TSystemMenuItem sep;
-    sep.separator = true;
-    const std::vector<TSystemMenuItem> real = {item(kRestore),  item(kMove),       item(kSize),
-                                               item(kMinimize), item(kMaximize),   sep,
-                                               item(kClose),    item(0x1234, true)};
-    auto states = [&](TWindowState s, bool minBox, bool maxBox, bool sizeable = true) {
-        std::string out;
-        for (const TSystemMenuItem& i : SkinnedSystemMenu(real, s, minBox, maxBox, sizeable))
-            out += i.separator ? '-' : i.grayed ? 'g' : 'e';
-        return out;
-    };
-    EXPECT_EQ(states(wsNormal, true, true), "geeee-eg");
-    EXPECT_EQ(states(wsMaximized, true, true), "eggeg-eg");
-    EXPECT_EQ(states(wsMinimized, true, true), "eeege-eg");
-    EXPECT_EQ(states(wsNormal, false, false), "geegg-eg");
-    EXPECT_EQ(states(wsNormal, false, false, false), "geggg-eg") << "a fixed frame cannot be sized";
-
-    const auto skinned = SkinnedSystemMenu(real, wsNormal, true, true, true);
-    EXPECT_EQ(skinned[0].glyph, 0);
-    EXPECT_EQ(skinned[3].glyph, 2);
-    EXPECT_EQ(skinned[4].glyph, 1);
-    EXPECT_EQ(skinned[6].glyph, 3);
-    EXPECT_EQ(skinned[1].glyph, -1);
-    EXPECT_EQ(SkinnedSystemMenu({item(kClose | 0x3)}, wsNormal, true, true, true)[0].glyph, 3)
-        << "the command's low bits are the system's";
-}
-
 }  // namespace

@@ -100,17 +100,6 @@ TEST(ChooseSkinData, OwnFormThenDialogThenLastMainThenFirst) {
         << "the chosen one must have a skin; no other is tried";
 }
 
-TEST(PopupMenuGate, EachKindByItsSwitch) {
-    TSkinControls none;
-    EXPECT_FALSE(PopupMenuAllowed(TPopupKind::MenuBar, none));
-    EXPECT_TRUE(PopupMenuAllowed(TPopupKind::MenuBar, TSkinControls{xcMenuItem}));
-    EXPECT_TRUE(PopupMenuAllowed(TPopupKind::MenuBar, TSkinControls{xcMainMenu}));
-    EXPECT_FALSE(PopupMenuAllowed(TPopupKind::SystemMenu, TSkinControls{xcPopupMenu}));
-    EXPECT_TRUE(PopupMenuAllowed(TPopupKind::SystemMenu, TSkinControls{xcSystemMenu}));
-    EXPECT_TRUE(PopupMenuAllowed(TPopupKind::Other, TSkinControls{xcPopupMenu}));
-    EXPECT_FALSE(PopupMenuAllowed(TPopupKind::Other, TSkinControls{xcSystemMenu}));
-}
-
 TEST(SkinCommandQueue, BeforeTheStartSkinAndUnskinOnlySwitch) {
     TSkinCommandQueue q;
     EXPECT_FALSE(q.Queue(scSkin, 250));

@@ -1,7 +1,6 @@
 // Runs the real alarmtool binary on files in the test's temporary folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +9,7 @@
 
 #include "../alarms/alarm_test_files.h"
 #include "core/alarms/alarm_db.h"
+#include "core/support/run_command.h"
 
 namespace {
 
@@ -22,28 +22,19 @@ struct Result {
     std::string err;
 };
 
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using testsupport::ShellQuoted;
 
 Result RunTool(const std::vector<std::string>& args) {
     const std::string errPath = std::string(::testing::TempDir()) + "alarmtool_stderr_" +
                                 std::to_string(::getpid()) + ".txt";
-    std::string command = Quote(std::string(TOOLS_BIN_DIR) + "/alarmtool");
+    std::string command = ShellQuoted(std::string(TOOLS_BIN_DIR) + "/alarmtool");
     for (const auto& a : args)
-        command += " " + Quote(a);
-    command += " 2>" + Quote(errPath);
+        command += " " + ShellQuoted(a);
+    const testsupport::CommandResult run =
+        testsupport::RunCommand(command + " 2>" + ShellQuoted(errPath));
     Result r;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0)
-        r.out.append(buf, n);
-    const int raw = ::pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = run.output;
+    r.status = run.status;
     const Bytes err = core::ReadWholeFile(errPath);
     r.err.assign(err.begin(), err.end());
     std::remove(errPath.c_str());

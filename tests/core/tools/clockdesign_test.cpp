@@ -8,30 +8,18 @@
 #include "core/app/clock_db.h"
 #include "core/app/design_ini.h"
 #include "core/common/file_io.h"
+#include "core/support/run_command.h"
 #include "core/support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int status = -1;
-    std::string output;  // stdout and stderr together
-};
+using RunResult = testsupport::CommandResult;
 
 RunResult RunTool(const std::string& args) {
-    std::string cmd = std::string("'") + TOOLS_BIN_DIR + "/clockdesign' " + args + " 2>&1";
-    RunResult r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        r.output.append(buf, n);
-    int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return testsupport::RunCommand(std::string("'") + TOOLS_BIN_DIR + "/clockdesign' " + args +
+                                   " 2>&1");
 }
 
 class ClockDesignTool : public testsupport::ScratchFolderTest {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -142,7 +143,7 @@ TEST(LedDrawDigits, ColourRulesBlanksLettersAndMinus) {
     EXPECT_EQ(d.fills.size(), 8u) << "a blank cell shows seven bars and the point unlit";
     EXPECT_EQ(CountColor(d, led.DarkColor()), 8u);
 
-    led.SetText("-A");
+    led.SetText("-M");
     d = led.DrawDigits();
     EXPECT_EQ(CountColor(d, led.LightColor()), 1u);
     EXPECT_EQ(d.fills[8].points[0], core::CellPolygons(4, 4, 17, 29, 3)[6][0]) << "minus bar";
@@ -154,6 +155,33 @@ TEST(LedDrawDigits, ColourRulesBlanksLettersAndMinus) {
     EXPECT_EQ(CountColor(d, led.LightColor()), 0u) << "nothing lit when light equals background";
     led.SetDarkColor(led.BGColor());
     EXPECT_TRUE(led.DrawDigits().fills.empty());
+}
+
+TEST(LedDrawDigits, MarkerLettersAAndPLightTheirBarsAndKeepTheWidth) {
+    core::LEDFontNumModel led;
+    led.SetDarkColor(led.BGColor());
+    const LedPoint cellX{4 + 2 * 21, 4};  // the third cell
+    const core::LedCellPolygons cell = core::CellPolygons(cellX.x, cellX.y, 17, 29, 3);
+    const struct {
+        const char* text;
+        std::vector<int> bars;  // lit in the third cell: top, rights, bottom, lefts, middle
+    } cases[] = {{"12A", {0, 1, 2, 4, 5, 6}}, {"12P", {0, 1, 4, 5, 6}}, {"12a", {}}, {"12M", {}}};
+    for (const auto& c : cases) {
+        led.SetText(c.text);
+        const core::LedDrawing d = led.DrawDigits();
+        std::vector<int> lit;
+        for (const auto& f : d.fills)
+            for (int bar = 0; bar < 10; ++bar)
+                if (f.points == cell[size_t(bar)])
+                    lit.push_back(bar);
+        std::sort(lit.begin(), lit.end());
+        EXPECT_EQ(lit, c.bars) << c.text;
+        EXPECT_EQ(d.fills.size(), 2u + 5 + c.bars.size()) << "the digits as ever";
+    }
+    led.SetText("11:30:00 PM");
+    const int32_t width = led.TextSize().width;
+    led.SetText("11:30:00 P ");
+    EXPECT_EQ(led.TextSize().width, width);
 }
 
 TEST(LedDrawDigits, AutoSizeAfterDrawingComparesWithOneMore) {

@@ -46,7 +46,8 @@ protected:
     // Runs the Alarms command with the script of `driver`, then lets the dialogs free
     // themselves.
     void RunAlarmList(DialogDriver& driver) {
-        app::Setup1Click(nullptr, db_, path_);
+        // Records the store's alarm count each time the list reports a change.
+        app::Setup1Click(nullptr, db_, path_, [this] { changes_.push_back(db_.Count()); });
         wintest::Pump(60);
         EXPECT_TRUE(driver.Finished()) << "the script stopped early";
         EXPECT_FALSE(driver.TimedOut());
@@ -97,6 +98,7 @@ protected:
     std::string folder_, path_;
     core::TAlarmDB db_;
     core::Bytes before_;
+    std::vector<unsigned> changes_;
 };
 
 TEST_F(AlarmDialogsTest, AddWithoutChangesStoresAOnceAlarmForToday) {
@@ -121,6 +123,7 @@ TEST_F(AlarmDialogsTest, AddWithoutChangesStoresAOnceAlarmForToday) {
 
     EXPECT_EQ(caption, "Add Alarm");
     EXPECT_TRUE(oncePanelInFront);
+    EXPECT_EQ(changes_, std::vector<unsigned>{1}) << "reported once, after the change";
     core::Bytes file = core::ReadWholeFile(path_);
     ASSERT_EQ(file.size(), core::TAlarmDB::kHeaderSize + TAlarmRecord::kSize);
     TAlarmRecord r = StoredAlarms().GetAlarm(0);
@@ -254,6 +257,7 @@ TEST_F(AlarmDialogsTest, CancelNoAndDeleteWithoutSelectionChangeNothing) {
     EXPECT_EQ(boxes.calls[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(core::ReadWholeFile(path_), before_);
     EXPECT_EQ(db_.Count(), 2);
+    EXPECT_TRUE(changes_.empty());
 }
 
 TEST_F(AlarmDialogsTest, DeleteOnAnEmptyTableAsksNothingAndYesDeletesTheSelectedRow) {
@@ -282,6 +286,7 @@ TEST_F(AlarmDialogsTest, DeleteOnAnEmptyTableAsksNothingAndYesDeletesTheSelected
     ASSERT_EQ(stored.Count(), 2);
     EXPECT_EQ(stored.GetAlarm(0).Title(), "A");
     EXPECT_EQ(stored.GetAlarm(1).Title(), "C");
+    EXPECT_EQ(changes_, std::vector<unsigned>{2});
 }
 
 TEST_F(AlarmDialogsTest, EditingTheSecondOfThreeRewritesOnlyIt) {
@@ -311,6 +316,7 @@ TEST_F(AlarmDialogsTest, EditingTheSecondOfThreeRewritesOnlyIt) {
         }
     }
     EXPECT_EQ(StoredAlarms().GetAlarm(1).Title(), "2nd");
+    EXPECT_EQ(changes_, std::vector<unsigned>{3});
 }
 
 TEST_F(AlarmDialogsTest, RowsShowTheStoreWithTimeOfDayOnlyAndBadRecordsSurviveAnEdit) {
@@ -433,6 +439,7 @@ TEST_F(AlarmDialogsTest, AFailedSaveIsReportedAndTableAndStoreStayInStep) {
     ASSERT_EQ(db_.Count(), 1);
     EXPECT_EQ(db_.GetAlarm(0).Title(), "B");
     EXPECT_EQ(core::ReadWholeFile(path_), before_);
+    EXPECT_EQ(changes_, std::vector<unsigned>{1}) << "the store changed, though not its file";
 }
 
 TEST_F(AlarmDialogsTest, EnterAndEscapeClickOkAndCancel) {

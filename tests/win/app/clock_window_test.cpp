@@ -8,6 +8,7 @@
 #include "core/app/time_format.h"
 #include "core/common/bitmap.h"
 #include "core/common/file_io.h"
+#include "win/app/clock_tray.h"
 #include "win/app/clock_window.h"
 #include "win/ui/timer.h"
 #include "win/win_test_support.h"
@@ -78,6 +79,7 @@ class ClockWindowTest : public ::testing::Test {
         form->Arguments = std::move(args);
         form->Now = [this] { return now; };
         form->TimeFormat = core::TimeFormatSettings{};
+        form->DateFormat = core::DateFormatSettings{};
         form->DoCreate();
         return form;
     }
@@ -283,6 +285,63 @@ TEST_F(ClockWindowTest, TheTickHandsDueAlarmsOverOncePerMinuteInStoreOrder) {
     now += core::EncodeTime(0, 0, 1, 0);
     f->Timer1Timer(f);
     EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST_F(ClockWindowTest, TheTrayTipNamesTheNextAlarmAndFollowsTheStoreAndTheClock) {
+    const std::string name = "Clock of the Old Town Hall, wound every Sunday by the keeper";
+    header.SetClockName(name);
+    WriteFiles();
+    app::TForm1* f = Create();  // Monday 10:30:15
+    f->ShowAlarm = [](const core::TAlarmRecord&) {};
+    win::TTrayIcon* icon = nullptr;
+    ASSERT_TRUE(wintest::PumpUntil([&] { return (icon = f->Tray->TrayIcon1()) != nullptr; }, 5000));
+    EXPECT_EQ(icon->Hint(), name) << "no alarm: the name alone";
+
+    auto add = [&](uint8_t type, int hour, int minute, const std::string& title) {
+        core::TAlarmRecord a;
+        a.SetAlarmType(type);
+        a.SetAlarmDate(core::EncodeDate(2024, 5, 6));
+        a.SetAlarmTime(core::EncodeTime(hour, minute, 0, 0));
+        a.SetTitle(title);
+        f->AlarmDB->AddAlarm(a);
+        f->UpdateTrayHint();
+    };
+    add(core::atEveryDay, 10, 45, "Wake up");
+    EXPECT_EQ(icon->Hint(), name + " - next: Mon 10:45 Wake up");
+    // The shell gets it at the next mouse movement over the icon.
+    ::SendMessageA(icon->Handle(), win::TTrayIcon::kCallbackMessage, win::TTrayIcon::kIconId,
+                   WM_MOUSEMOVE);
+    EXPECT_EQ(std::string(icon->NotificationData().szTip), icon->Hint());
+
+    // 60 + 18 + 1 + 45 of the title's 64 characters and "..." make the tip's 127.
+    add(core::atOnce, 10, 40, std::string(64, 't'));
+    EXPECT_EQ(icon->Hint(), name + " - next: Mon 10:40 " + std::string(45, 't') + "...");
+
+    // Each alarm's minute moves the tip on, also when the tick came late.
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 40, 0, 0);
+    f->Timer1Timer(f);
+    EXPECT_EQ(icon->Hint(), name + " - next: Mon 10:45 Wake up");
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 45, 2, 0);
+    f->Timer1Timer(f);
+    EXPECT_EQ(icon->Hint(), name + " - next: Tue 10:45 Wake up");
+    // A clock put back before the minute shows today's again.
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 44, 30, 0);
+    f->Timer1Timer(f);
+    EXPECT_EQ(icon->Hint(), name + " - next: Mon 10:45 Wake up");
+
+    f->AlarmDB->DeleteAlarm(0);
+    f->UpdateTrayHint();
+    EXPECT_EQ(icon->Hint(), name) << "the Once alarm has passed: the name alone again";
+    delete form;
+    form = nullptr;
+    // The next tests find the tray empty.
+    EXPECT_TRUE(wintest::PumpUntil(
+        [] {
+            HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+            HWND child = tray ? ::FindWindowExA(tray, nullptr, nullptr, nullptr) : nullptr;
+            return !tray || !::IsWindowVisible(tray) || !child || !::IsWindowVisible(child);
+        },
+        3000));
 }
 
 }  // namespace

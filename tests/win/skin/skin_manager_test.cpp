@@ -63,7 +63,8 @@ TEST(SkinManager, AFormSkinLeavesTheListWhenItsWindowIsDestroyed) {
     for (const auto& s : manager.FormSkins())
         EXPECT_NE(s.get(), skin) << "still listed after its window was destroyed";
     manager.DropFinished();
-    EXPECT_TRUE(manager.FormSkins().empty());
+    for (const auto& s : manager.FormSkins())
+        EXPECT_TRUE(::IsWindow(s->Handle())) << "every listed skin has its window";
 }
 
 TEST(SkinManager, WithoutMainMenuTheSkinStaysPassive) {
@@ -191,8 +192,10 @@ TEST(SkinManager, PopupMenuWindowsAreNotedWhileTheyLive) {
         if (!window || !::IsWindowVisible(window))
             return;
         noted = manager.PopupMenus().size();
-        if (noted == 1)
+        if (noted == 1) {
             EXPECT_EQ(manager.PopupMenus()[0].hwnd, window);
+            EXPECT_EQ(manager.PopupMenus()[0].origin, core::TPopupMenuOrigin::Other);
+        }
         ::EndMenu();
     };
     menu.Popup(100, 100);

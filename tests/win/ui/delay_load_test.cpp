@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/pe_image.h"
 #include "win/ui/delay_load.h"
 #include "win/win_test_support.h"
 
@@ -70,46 +69,12 @@ TEST(DelayLoad, SubclassingThroughTheBoundFunctions) {
     DestroyWindow(hwnd);
 }
 
-// The names of the libraries a PE file imports at load time, lower case.
-std::set<std::string> ImportedLibraries(const std::vector<unsigned char>& f) {
-    auto u16 = [&](size_t at) { return at + 2 <= f.size() ? f[at] | f[at + 1] << 8 : 0; };
-    auto u32 = [&](size_t at) {
-        return at + 4 <= f.size() ? uint32_t(u16(at)) | uint32_t(u16(at + 2)) << 16 : 0u;
-    };
-    std::set<std::string> names;
-    const size_t pe = u32(0x3C);
-    if (u32(pe) != 0x4550)
-        return names;
-    const size_t sections = u16(pe + 6);
-    const size_t optional = pe + 24;
-    const size_t optionalSize = u16(pe + 20);
-    const bool plus = u16(optional) == 0x20B;
-    const uint32_t importRva = u32(optional + (plus ? 120 : 104));
-    auto fileOffset = [&](uint32_t rva) -> size_t {
-        for (size_t i = 0; i < sections; ++i) {
-            const size_t s = optional + optionalSize + i * 40;
-            const uint32_t va = u32(s + 12), rawSize = u32(s + 16), raw = u32(s + 20);
-            if (rva >= va && rva < va + std::max(rawSize, u32(s + 8)))
-                return raw + (rva - va);
-        }
-        return 0;
-    };
-    for (size_t d = fileOffset(importRva); d && u32(d + 12) != 0; d += 20) {
-        size_t at = fileOffset(u32(d + 12));
-        std::string name;
-        while (at && at < f.size() && f[at])
-            name += char(std::tolower(f[at++]));
-        names.insert(name);
-    }
-    return names;
-}
-
 TEST(DelayLoad, ClockImportsOnlyTheLibrariesEveryWindowProgramLoads) {
     std::ifstream in(wintest::BinFolder() + "clock.exe", std::ios::binary);
     ASSERT_TRUE(in) << "clock.exe is built beside the tests";
     const std::vector<unsigned char> file((std::istreambuf_iterator<char>(in)),
                                           std::istreambuf_iterator<char>());
-    const std::set<std::string> imports = ImportedLibraries(file);
+    const std::set<std::string> imports = pe::Image(file).ImportedLibraries();
     ASSERT_TRUE(imports.count("kernel32.dll")) << "the import table was not read";
     const std::set<std::string> allowed{"kernel32.dll", "user32.dll", "gdi32.dll",
                                         "advapi32.dll", "msvcrt.dll"};

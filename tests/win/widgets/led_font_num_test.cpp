@@ -1,6 +1,7 @@
 // The LED control draws exactly what the core model lists, at once on Text, through the window.
 #include <gtest/gtest.h>
 
+#include "core/app/time_format.h"
 #include "win/ui/application.h"
 #include "win/widgets/led_font_num.h"
 #include "win/win_test_support.h"
@@ -62,6 +63,27 @@ class LedControlTest : public ::testing::Test {
         ui::ScopedGetDC dc(led->Handle());
         return ::GetPixel(dc.get(), x, y);
     }
+    // Compares every pixel away from an outline with `want` (most pixels must be such); returns
+    // how many of them in the columns [left, right) are lit, or -1 at the first mismatch.
+    int LitPixelsMatching(const core::LedDrawing& want, int left, int right) {
+        int checked = 0, lit = 0;
+        for (int y = 0; y < want.height; ++y) {
+            for (int x = 0; x < want.width; ++x) {
+                const auto colour = Expected(want, x, y);
+                if (!colour)
+                    continue;
+                if (Pixel(x, y) != COLORREF(*colour)) {
+                    ADD_FAILURE() << "pixel " << x << "," << y << " is " << Pixel(x, y)
+                                  << ", wanted " << *colour;
+                    return -1;
+                }
+                ++checked;
+                lit += *colour == led->LightColor() && x >= left && x < right;
+            }
+        }
+        EXPECT_GT(checked, want.width * want.height / 2);
+        return lit;
+    }
     ui::TForm form{nullptr};
     TLEDFontNum* led = nullptr;
 };
@@ -76,20 +98,7 @@ TEST_F(LedControlTest, PixelsMatchTheModelsPolygonsForATimeWithUnlitBars) {
     wintest::Pump(50);
     core::LedDrawing drawing = led->Model().DrawDigits();
     ASSERT_EQ(led->Width(), drawing.width);
-    int checked = 0, lit = 0;
-    for (int y = 0; y < drawing.height; ++y) {
-        for (int x = 0; x < drawing.width; ++x) {
-            auto want = Expected(drawing, x, y);
-            if (!want)
-                continue;
-            ASSERT_EQ(Pixel(x, y), COLORREF(*want)) << x << "," << y;
-            ++checked;
-            if (*want == led->LightColor())
-                ++lit;
-        }
-    }
-    EXPECT_GT(checked, drawing.width * drawing.height / 2);
-    EXPECT_GT(lit, 50);
+    EXPECT_GT(LitPixelsMatching(drawing, 0, drawing.width), 50);
 }
 
 TEST_F(LedControlTest, TextDrawsAtOnceWithoutInvalidatingAndTheSameTextDrawsNothing) {
@@ -140,6 +149,37 @@ TEST_F(LedControlTest, AHiddenDisplayDrawsNothing) {
     led->SetText("888888");
     EXPECT_EQ(led->Width(), before);  // no drawing, so no auto-size either
     EXPECT_EQ(led->Text(), "888888");
+}
+
+TEST_F(LedControlTest, ATwelveHourEveningShowsPAfterTheTimeOnTheGlyphsBars) {
+    form.SetBounds(20, 20, 560, 100);   // room for eleven wide cells
+    led->SetDarkColor(led->BGColor());  // as the clock sets it
+    led->SetWordWidth(40);
+    led->SetWordHeight(61);
+    led->SetThick(7);
+    const core::TimeFormatSettings enUS = core::ParseTimeFormatPicture("h:mm:ss tt");
+    led->SetText(core::FormatLedTime(core::EncodeTime(23, 30, 0, 0), enUS));
+    ASSERT_EQ(led->Text(), "11:30:00 P ");
+    wintest::Pump(50);
+
+    // The lit bars of each cell: the digits and colons as ever, "P" top, upper right, both
+    // left bars and the middle; the blank after it nothing.
+    const char* const lit[] = {"12",     "12",     "89", "01623", "012345", "89",
+                               "012345", "012345", "",   "01456", ""};
+    core::LedDrawing want;
+    want.width = led->Width();
+    want.height = led->Height();
+    want.background = led->BGColor();
+    for (int i = 0; i < 11; ++i) {
+        const core::LedCellPolygons cell = core::CellPolygons(
+            led->OffSetX() + i * (40 + led->Space()), led->OffSetY(), 40, led->WordHeight(), 7);
+        for (const char* bar = lit[i]; *bar; ++bar)
+            want.fills.push_back(core::LedFill{led->LightColor(), cell[size_t(*bar - '0')]});
+    }
+    ASSERT_EQ(want.width, 11 * 40 + 10 * led->Space() + 2 * led->OffSetX());
+    const int pCellLeft = led->OffSetX() + 9 * (40 + led->Space());
+    EXPECT_GT(LitPixelsMatching(want, pCellLeft, pCellLeft + 40), 300)
+        << "five bars of the P, away from their outlines";
 }
 
 }  // namespace
