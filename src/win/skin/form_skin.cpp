@@ -189,17 +189,17 @@ void TFormSkin::SetUp() {
         state_ = fssSettingUp;
         ResizeToSkin();
         UpdateRegion(true);
+        // Frame, client and controls are drawn with the window's next paint.
+        ::RedrawWindow(hwnd_, nullptr, nullptr,
+                       RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    } else if (!passive_ && kind_ != core::fkNone) {
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     }
     if (data_.OnAfterSkinForm)
         data_.OnAfterSkinForm(form_, hwnd_, className_);
     state_ = fssRunning;
-    if (!passive_ && kind_ != core::fkNone) {
-        hover_ = std::make_unique<ui::TTimer>(nullptr);
-        hover_->SetInterval(250);
-        hover_->OnTimer = [this](ui::TObject*) { CheckHover(); };
+    if (!passive_ && kind_ != core::fkNone)
         ActivateHoverTimer(active_);
-        Repaint();
-    }
 }
 
 std::wstring TFormSkin::CaptionText() const {
@@ -235,8 +235,20 @@ void TFormSkin::ResizeToSkin() {
     const core::TSkinnedSize size =
         core::SkinnedWindowSize(framelessClient_.cx, framelessClient_.cy, metrics_, countMenuBar,
                                 kind_, textWidth, data_.Data().Title());
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.width, size.height,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // The client area keeps its place on the screen and the frame grows around it, so the
+    // controls do not move. Nothing is copied or drawn on the way: the caller invalidates the
+    // window once its region is set too, and the frame is painted by the skin.
+    POINT client{0, 0};
+    ::ClientToScreen(hwnd_, &client);
+    const int x = client.x - metrics_.left - size.childShift;
+    const int y = client.y - metrics_.caption - (countMenuBar ? metrics_.menuBar : 0);
+    RECT window;
+    ::GetWindowRect(hwnd_, &window);
+    const bool sizeChanges =
+        window.right - window.left != size.width || window.bottom - window.top != size.height;
+    ::SetWindowPos(hwnd_, nullptr, x, y, size.width, size.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS |
+                       (sizeChanges ? 0 : SWP_FRAMECHANGED));
     if (size.childShift <= 0)
         return;
     for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child;
@@ -312,6 +324,8 @@ void TFormSkin::Detach() {
         ::SetWindowRgn(hwnd_, nullptr, TRUE);
         ::RedrawWindow(hwnd_, nullptr, nullptr,
                        RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    } else if (!passive_ && kind_ != core::fkNone) {
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     } else if (!passive_ && state_ == fssCreated) {
         // Detached before its set-up: its frame was never painted.
         ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
@@ -339,6 +353,7 @@ void TFormSkin::Reapply() {
         ::GetClientRect(hwnd_, &client);
         framelessClient_ = SIZE{client.right, client.bottom};
         ResizeToSkin();
+        ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     UpdateRegion(true);
     ReapplyChildren();
@@ -437,7 +452,8 @@ LRESULT TFormSkin::HandleActive(UINT msg,
                            : wParam == SIZE_MINIMIZED ? core::wsMinimized
                                                       : core::wsNormal;
             const LRESULT r = next(msg, wParam, lParam);
-            if (windowState_ != core::wsMinimized && Running())
+            // The set-up cuts the region itself once the window has its skinned size.
+            if (windowState_ != core::wsMinimized && Running() && state_ != fssSettingUp)
                 UpdateRegion();
             return r;
         }
@@ -562,6 +578,12 @@ LRESULT TFormSkin::HandleActive(UINT msg,
         case core::skinmsg::kRepaintFrame:
             PaintFrame();
             return 0;
+        case WM_TIMER:
+            if (wParam == kHoverTimer) {
+                CheckHover();
+                return 0;
+            }
+            break;
         default:
             break;
     }

@@ -17,7 +17,6 @@
 #include "win/ui/form.h"
 #include "win/ui/graphics.h"
 #include "win/ui/handles.h"
-#include "win/ui/timer.h"
 #include "win/ui/wnd_method_chain.h"
 
 namespace skin {
@@ -212,7 +211,9 @@ class TFormSkin {
     std::vector<std::unique_ptr<TCaptionButton>> buttons_;
     TNCObject* hot_ = nullptr;
     std::unique_ptr<TFormMenuBar> menuBar_;
-    std::unique_ptr<ui::TTimer> hover_;
+    // The hover timer, on the window itself while it is active.
+    static constexpr UINT_PTR kHoverTimer = 0x534B494E;
+    ui::ScopedTimer hover_;
     HMENU systemMenu_ = nullptr;
     bool systemMenuPopup_ = false;
     DWORD systemMenuOpened_ = 0;

@@ -52,8 +52,10 @@ void TFormSkin::CheckHover() {
 }
 
 void TFormSkin::ActivateHoverTimer(bool on) {
-    if (hover_)
-        hover_->SetEnabled(on);
+    if (!on)
+        hover_.reset();
+    else if (!hover_ && state_ == fssRunning && !passive_ && kind_ != core::fkNone)
+        hover_ = ui::ScopedTimer(hwnd_, kHoverTimer, 250);
 }
 
 LRESULT TFormSkin::NcMouseMove(WPARAM wParam,

@@ -212,8 +212,14 @@ void TFormSkin::UpdateRegion(bool force) {
         return;
     regionSize_ = SIZE{width, height};
     const core::TFrameRegion region = core::FrameRegion(data_.Data(), metrics_, width, height);
+    // Applied without a redraw of its own: the frame is invalidated (the set-up paints it).
+    const auto redraw = [this] {
+        if (state_ != fssSettingUp)
+            ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    };
     if (region.whole) {
-        ::SetWindowRgn(hwnd_, nullptr, TRUE);
+        ::SetWindowRgn(hwnd_, nullptr, FALSE);
+        redraw();
         return;
     }
     ui::ScopedRegion total(::CreateRectRgn(0, 0, 0, 0));
@@ -225,7 +231,8 @@ void TFormSkin::UpdateRegion(bool force) {
         ui::ScopedRegion part = ui::RegionFromRects(block.data(), block.size());
         ::CombineRgn(total.get(), total.get(), part.get(), RGN_OR);
     }
-    ui::SetWindowRegion(hwnd_, std::move(total), true);
+    ui::SetWindowRegion(hwnd_, std::move(total), false);
+    redraw();
 }
 
 }  // namespace skin

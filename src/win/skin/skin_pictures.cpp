@@ -7,8 +7,6 @@ namespace skin {
 
 namespace {
 
-constexpr DWORD kKeepTarget = 0x00AA0029;  // the raster operation that leaves the target
-
 void Blit(HDC dc, HDC src, const core::BlitPiece& p, int dx, int dy) {
     const core::Rect& s = p.src;
     const core::Rect& d = p.dst;
@@ -81,34 +79,29 @@ void TSkinPictures::Draw(HDC dc,
     ::SetStretchBltMode(compose, COLORONCOLOR);
     for (const core::BlitPiece& p : pieces)
         Blit(compose, src, p, bounds.left, bounds.top);
-    CopyThroughMask(dc, bounds);
+    ::GdiFlush();
+    CopyKeyed(dc, bounds);
 }
 
-void TSkinPictures::CopyThroughMask(HDC dc, const RECT& bounds) {
+void TSkinPictures::CopyKeyed(HDC dc, const RECT& bounds) {
+    // What lies under the plan is read back and the composed pixels are laid over it in
+    // memory: one copy each way, where the system's masked transfers cost far more.
     const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
-    if (!mask_ || maskWidth_ < w || maskHeight_ < h) {
-        maskWidth_ = std::max(w, maskWidth_);
-        maskHeight_ = std::max(h, maskHeight_);
-        mask_.reset(::CreateBitmap(maskWidth_, maskHeight_, 1, 1, nullptr));
-        if (!mask_)
-            throw std::runtime_error("Out of system resources");
-    }
-    // Monochrome rows are padded to 16 bits; a set bit takes the composed pixel.
-    const size_t row = size_t((maskWidth_ + 15) / 16) * 2;
-    maskBits_.assign(row * size_t(maskHeight_), 0);
+    if (under_.Width() < w || under_.Height() < h)
+        under_.SetSize(std::max(w, under_.Width()), std::max(h, under_.Height()));
+    HDC under = under_.Canvas().Handle();
+    ::BitBlt(under, 0, 0, w, h, dc, bounds.left, bounds.top, SRCCOPY);
     ::GdiFlush();
-    const uint32_t* bits = scratch_.Bits();
-    const int stride = scratch_.Width();
+    const uint32_t* composed = scratch_.Bits();
+    uint32_t* target = under_.Bits();
     for (int y = 0; y < h; ++y) {
-        const uint32_t* line = bits + size_t(y) * size_t(stride);
-        uint8_t* out = &maskBits_[size_t(y) * row];
+        const uint32_t* from = composed + size_t(y) * size_t(scratch_.Width());
+        uint32_t* to = target + size_t(y) * size_t(under_.Width());
         for (int x = 0; x < w; ++x)
-            if ((line[x] & 0xFFFFFF) != 0xFF00FF)  // magenta in DIB order too
-                out[x >> 3] |= uint8_t(0x80 >> (x & 7));
+            if ((from[x] & 0xFFFFFF) != 0xFF00FF)  // magenta in DIB order too
+                to[x] = from[x];
     }
-    ::SetBitmapBits(mask_.get(), DWORD(maskBits_.size()), maskBits_.data());
-    ::MaskBlt(dc, bounds.left, bounds.top, w, h, scratch_.Canvas().Handle(), 0, 0, mask_.get(), 0,
-              0, MAKEROP4(SRCCOPY, kKeepTarget));
+    ::BitBlt(dc, bounds.left, bounds.top, w, h, under, 0, 0, SRCCOPY);
 }
 
 }  // namespace skin

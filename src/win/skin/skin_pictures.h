@@ -1,7 +1,7 @@
 #pragma once
 // The skin's pictures as GDI bitmaps, and the executor of the core's blit plans on a device
 // context: the same pieces the core's software compositor draws, with BitBlt and StretchBlt;
-// transparent plans are composed first and copied through a mask built from magenta.
+// transparent plans are composed first and laid over the target where they are not magenta.
 #include <windows.h>
 
 #include <memory>
@@ -43,13 +43,11 @@ class TSkinPictures {
         int width, height;
         std::unique_ptr<ui::TBitmap> bitmap;
     };
-    void CopyThroughMask(HDC dc, const RECT& bounds);
+    void CopyKeyed(HDC dc, const RECT& bounds);
 
     std::unordered_map<const core::Bitmap*, Entry> cache_;
     ui::TBitmap scratch_;  // a transparent plan is composed here
-    ui::ScopedBitmap mask_;
-    int maskWidth_ = 0, maskHeight_ = 0;
-    std::vector<uint8_t> maskBits_;
+    ui::TBitmap under_;    // and the target's pixels under it read back here
 };
 
 }  // namespace skin
