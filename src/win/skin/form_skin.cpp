@@ -113,7 +113,7 @@ void TFormSkin::ReadWindow() {
     hasSystemMenuStyle_ = (style & WS_SYSMENU) != 0;
     hasCaptionStyle_ = (style & WS_CAPTION) == WS_CAPTION;
     const bool owned = ::GetWindow(hwnd_, GW_OWNER) != nullptr;
-    const bool systemMenu = hasSystemMenuStyle_ && ::GetSystemMenu(hwnd_, FALSE) != nullptr;
+    const bool systemMenu = hasSystemMenuStyle_ || ::GetSystemMenu(hwnd_, FALSE) != nullptr;
     icons_ =
         core::BorderIconsOf(uint32_t(style), uint32_t(exStyle), systemMenu, owned, SystemVersion());
     rightToLeft_ = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;

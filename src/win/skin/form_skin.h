@@ -225,7 +225,6 @@ class TFormSkin {
     SIZE framelessClient_{0, 0};
     SIZE regionSize_{0, 0};
     HWND sizeGrip_ = nullptr;
-    ui::TBitmap captionBuffer_;
 };
 
 }  // namespace skin

@@ -144,10 +144,7 @@ void TFormSkin::PaintCaption() {
         ui::ScopedGetDC dc = ui::ScopedGetDC::WholeWindow(hwnd_);
         if (!dc)
             return;
-        if (captionBuffer_.Width() < width || captionBuffer_.Height() < metrics_.caption)
-            captionBuffer_.SetSize(std::max(width, captionBuffer_.Width()),
-                                   std::max(metrics_.caption, captionBuffer_.Height()));
-        HDC buffer = captionBuffer_.Canvas().Handle();
+        HDC buffer = data_.CaptionBuffer(width, metrics_.caption).Canvas().Handle();
         ::BitBlt(buffer, 0, 0, width, metrics_.caption, dc.get(), 0, 0, SRCCOPY);
         DrawCaptionInto(buffer, width);
         ::BitBlt(dc.get(), 0, 0, width, metrics_.caption, buffer, 0, 0, SRCCOPY);

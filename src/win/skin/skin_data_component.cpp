@@ -1,5 +1,6 @@
 #include "win/skin/skin_data_component.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/common/errors.h"
@@ -73,6 +74,13 @@ bool TSkinData::AllowsForm(const std::string& className) {
         OnFormSkin(this, className, doSkin);
     }
     return doSkin;
+}
+
+ui::TBitmap& TSkinData::CaptionBuffer(int width, int height) {
+    if (captionBuffer_.Width() < width || captionBuffer_.Height() < height)
+        captionBuffer_.SetSize(std::max(width, captionBuffer_.Width()),
+                               std::max(height, captionBuffer_.Height()));
+    return captionBuffer_;
 }
 
 HBRUSH TSkinData::FaceBrush() {

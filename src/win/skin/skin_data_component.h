@@ -81,6 +81,9 @@ class TSkinData : public ui::TComponent {
     const core::TSkinData& Data() const { return data_; }
     // The skin's pictures as GDI bitmaps, made again after every skin load.
     TSkinPictures& Pictures() { return pictures_; }
+    // Where captions are composed, shared by the windows this component skins (they paint
+    // one at a time); at least width x height when returned.
+    ui::TBitmap& CaptionBuffer(int width, int height);
     // The solid button-face brush the painters share.
     HBRUSH FaceBrush();
     // The fonts of captions and of menus (from the system's non-client metrics).
@@ -111,6 +114,7 @@ class TSkinData : public ui::TComponent {
 
     core::TSkinData data_;
     TSkinPictures pictures_;
+    ui::TBitmap captionBuffer_;
     bool active_ = false;
     int disableTag_ = core::kDefaultDisableTag;
     core::TSkinControls skinControls_ = core::DefaultSkinControls();
