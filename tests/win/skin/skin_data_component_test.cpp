@@ -12,6 +12,7 @@
 #include "core/skin/skin_archive.h"
 #include "core/skin/skin_file.h"
 #include "win/skin/skin_data_component.h"
+#include "win/skin/skin_environment_win.h"
 #include "win/ui/form.h"
 #include "win/win_test_support.h"
 
@@ -95,6 +96,9 @@ TEST(SkinDataComponent, MenuGlyphsAndTheIconAreThePrograms) {
     EXPECT_EQ(skin->AppIconBitmap().At(0, 0), core::kMagenta);
     const int c = skin->AppIconBitmap().width / 2;
     EXPECT_NE(skin->AppIconBitmap().At(c, c), core::kMagenta);
+    // The tracks a skin without "Track" objects falls back on.
+    EXPECT_EQ(skin::LoadBitmapResource("TRACK").width, 24);
+    EXPECT_EQ(skin::LoadBitmapResource("TRACKVERT").height, 24);
 }
 #endif
 

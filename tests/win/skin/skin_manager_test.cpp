@@ -83,6 +83,36 @@ TEST(SkinManager, WithoutMainMenuTheSkinStaysPassive) {
     delete form;
 }
 
+// A window without a caption gets no skinned frame (the clock window is one): whatever frame
+// it has stays the system's to paint.
+TEST(SkinManager, AWindowWithoutCaptionKeepsTheSystemsNonClientPainting) {
+    skintest::SkinHost host;
+    auto* form = new ui::TForm(nullptr);
+    form->SetBorderStyle(ui::bsNone);
+    form->HandleNeeded();
+    const HWND h = form->Handle();
+    ::SetWindowLongPtrA(h, GWL_STYLE, ::GetWindowLongPtrA(h, GWL_STYLE) | WS_THICKFRAME);
+    ::SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    int systemPaints = 0;  // non-client paints that reach the form's own handling
+    auto below = form->WindowProc.InsertHead(
+        [&](UINT m, WPARAM w, LPARAM l, const ui::TWndMethodChain::Next& next) {
+            systemPaints += m == WM_NCPAINT;
+            return next(m, w, l);
+        });
+    const SIZE before = skintest::WindowSize(h);
+    form->Show();
+    ASSERT_TRUE(wintest::PumpUntil([&] { return RunningSkin(h) != nullptr; }, 3000));
+    EXPECT_EQ(RunningSkin(h)->FrameKind(), core::fkNone);
+    systemPaints = 0;
+    ::RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GT(systemPaints, 0);
+    EXPECT_EQ(skintest::WindowSize(h).cx, before.cx) << "no resizing";
+    EXPECT_EQ(skintest::WindowSize(h).cy, before.cy);
+    below.Leave();
+    delete form;
+}
+
 TEST(SkinManager, OnFormSkinDecidesAndTheFormEventsTellTheClass) {
     skintest::SkinHost host;
     std::vector<std::string> asked, before, after;
