@@ -6,45 +6,19 @@
 #include <string>
 
 #include "core/skin/img_util.h"
+#include "core/skin/test_skin.h"
 
 namespace {
 
 using core::Bitmap;
 using core::RGBColour;
 using core::TSkinData;
+using skintest::Strip;
+using skintest::TestSkin;
 
 Bitmap Solid(int w, int h, uint32_t c) {
     return Bitmap(w, h, c);
 }
-
-// Frames side by side, frame i (from 0) filled with colours[i].
-Bitmap Strip(int frameW, int h, const std::vector<uint32_t>& colours) {
-    Bitmap b(frameW * int(colours.size()), h);
-    for (size_t i = 0; i < colours.size(); ++i)
-        core::FillRect(b, core::Rect{int(i) * frameW, 0, int(i + 1) * frameW, h}, colours[i]);
-    return b;
-}
-
-// A skin made in the test: the definition text and the pictures it names.
-struct TestSkin {
-    std::string ini;
-    std::map<std::string, core::Bytes> files;
-    core::SkinEnvironment env;
-
-    void Add(const std::string& name, const Bitmap& b) { files[name] = core::EncodeBmp24(b); }
-
-    std::unique_ptr<TSkinData> Read() {
-        auto data = std::make_unique<TSkinData>(env);
-        core::TQuickIni q;
-        q.Load(reinterpret_cast<const uint8_t*>(ini.data()), ini.size());
-        TSkinData::EntryFetcher fetch = [this](const std::string& n) {
-            auto it = files.find(core::LowerAscii(n));
-            return it == files.end() ? core::Bytes() : it->second;
-        };
-        data->ReadDefinitions(q, fetch);
-        return data;
-    }
-};
 
 TEST(SkinColour, NumbersSeparatedByAnyNonDigit) {
     EXPECT_EQ(core::ParseSkinColour("255,0,0"), core::ParseSkinColour("255 0 0"));
