@@ -25,9 +25,20 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool Empty() const { return right <= left || bottom <= top; }
+    // Right and bottom are outside, as in Windows.
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    // Grown by dx on the left and right and dy on the top and bottom (shrunk when negative).
+    Rect Inflated(int dx, int dy) const {
+        return Rect{left - dx, top - dy, right + dx, bottom + dy};
+    }
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
+};
+
+struct Point {
+    int x = 0, y = 0;
+    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
 };
 Rect Intersect(const Rect& a, const Rect& b);
 

@@ -1,9 +1,6 @@
 #pragma once
 // The skin component's rules: what switching Active does and what happens when the form it
-// sits on has been loaded, and the default SkinClasses list.
-#include <string>
-#include <vector>
-
+// sits on has been loaded.
 #include "core/skin/skin_manager_rules.h"
 #include "core/skin/skin_options.h"
 
@@ -34,8 +31,5 @@ TLoadedPlan PlanLoaded(TSkinFormType type,
 
 // The delay of every queued command.
 constexpr unsigned kSkinCommandDelay = 250;
-
-// Class name "=" skin kind, for controls of other libraries; 117 lines.
-const std::vector<std::string>& DefaultSkinClasses();
 
 }  // namespace core

@@ -160,14 +160,23 @@ void DrawPieces(Bitmap& target,
     }
 }
 
+SkinBlit ObjectBlit(const TDataSkinObject& obj, int frame, const Rect& dst, bool stacked) {
+    const Rect src = FrameRect(obj.Picture, obj.FrameCount, frame, stacked);
+    const Margins m{obj.LeftWidth, obj.TopHeight, obj.RightWidth, obj.BottomHeight};
+    return SkinBlit{&obj.Picture, NineGridPieces(src, dst, m, obj.Tile == 1), obj.Trans == 1};
+}
+
+void DrawBlit(Bitmap& target, const SkinBlit& blit) {
+    if (!blit.Empty())
+        DrawPieces(target, *blit.picture, blit.pieces, blit.transparent);
+}
+
 void DrawSkinObject(Bitmap& target,
                     const Rect& dst,
                     const TDataSkinObject& obj,
                     int frame,
                     bool stacked) {
-    const Rect src = FrameRect(obj.Picture, obj.FrameCount, frame, stacked);
-    const Margins m{obj.LeftWidth, obj.TopHeight, obj.RightWidth, obj.BottomHeight};
-    DrawPieces(target, obj.Picture, NineGridPieces(src, dst, m, obj.Tile == 1), obj.Trans == 1);
+    DrawBlit(target, ObjectBlit(obj, frame, dst, stacked));
 }
 
 std::vector<Rect> RegionFromPicture(const Bitmap& picture,

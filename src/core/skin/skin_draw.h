@@ -46,8 +46,22 @@ void DrawPieces(Bitmap& target,
                 const std::vector<BlitPiece>& pieces,
                 bool transparent);
 
+// One skin picture laid onto a target: what a painter executes in one go. It points into the
+// skin's own pictures, so it is valid while that skin is loaded.
+struct SkinBlit {
+    const Bitmap* picture = nullptr;
+    std::vector<BlitPiece> pieces;
+    bool transparent = false;  // magenta source pixels leave the target untouched
+    bool Empty() const { return picture == nullptr || pieces.empty(); }
+};
+
 // Nine-grid of frame `frame` of a skin object into `dst`, with the object's margins, tile and
-// transparent flags, executed in software.
+// transparent flags.
+SkinBlit ObjectBlit(const TDataSkinObject& obj, int frame, const Rect& dst, bool stacked = false);
+// Software execution of a blit.
+void DrawBlit(Bitmap& target, const SkinBlit& blit);
+
+// ObjectBlit executed in software.
 void DrawSkinObject(Bitmap& target,
                     const Rect& dst,
                     const TDataSkinObject& obj,

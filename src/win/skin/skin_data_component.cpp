@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/common/errors.h"
+#include "core/skin/control_skin_classes.h"
 #include "core/skin/menu_system.h"
 #include "core/skin/skin_component_rules.h"
 #include "win/skin/form_skin.h"

@@ -36,6 +36,11 @@ class TSkinPictures {
               const ui::TBitmap& picture,
               const std::vector<core::BlitPiece>& pieces,
               bool transparent);
+    // A skin object's blit as the core's painters describe it.
+    void Draw(HDC dc, const core::SkinBlit& blit) {
+        if (!blit.Empty())
+            Draw(dc, *blit.picture, blit.pieces, blit.transparent);
+    }
 
   private:
     struct Entry {

@@ -132,7 +132,7 @@ TEST(CaptionLayout, ButtonFramesByStateActivityAndFrameCount) {
 }
 
 TEST(CaptionLayout, SpecsOfTheSkinsButtons) {
-    auto skin = testskin::FrameSkin().Read();
+    auto skin = skintest::FrameSkin().Read();
     ASSERT_GE(skin->CaptionButtons().size(), 3u);
     const TCaptionButtonSpec close = CaptionButtonSpecOf(*skin->CaptionButtons()[0]);
     EXPECT_EQ(close.width, 22);

@@ -16,7 +16,7 @@ bool Covers(const std::vector<Rect>& rects, int x, int y) {
 }
 
 TEST(FrameRegion, BordersInPaintOrderWithTheirFrames) {
-    auto skin = testskin::FrameSkin().Read();
+    auto skin = skintest::FrameSkin().Read();
     const TFrameMetrics m = FrameMetricsOf(*skin, fkSingle);
     const auto active = FrameBorderDraws(m, 100, 60, true, *skin);
     ASSERT_EQ(active.size(), 4u);
@@ -37,13 +37,13 @@ TEST(FrameRegion, BordersInPaintOrderWithTheirFrames) {
         DrawPieces(drawn, skin->Border(d.border).Picture,
                    BorderPieces(skin->Border(d.border), d.target, d.frame, d.stacked), false);
     EXPECT_EQ(drawn.At(0, 0), kMagenta);
-    EXPECT_EQ(drawn.At(2, 40), testskin::kLeftInactive);
-    EXPECT_EQ(drawn.At(50, 10), testskin::kTopInactive);
-    EXPECT_EQ(drawn.At(50, 58), testskin::kBottomInactive);
+    EXPECT_EQ(drawn.At(2, 40), skintest::kLeftInactive);
+    EXPECT_EQ(drawn.At(50, 10), skintest::kTopInactive);
+    EXPECT_EQ(drawn.At(50, 58), skintest::kBottomInactive);
 }
 
 TEST(FrameRegion, TransparentCornersAreCutAndTheRestIsKept) {
-    auto skin = testskin::FrameSkin().Read();
+    auto skin = skintest::FrameSkin().Read();
     const TFrameMetrics m = FrameMetricsOf(*skin, fkSingle);
     const TFrameRegion r = FrameRegion(*skin, m, 100, 60);
     EXPECT_FALSE(r.whole);
@@ -60,13 +60,13 @@ TEST(FrameRegion, TransparentCornersAreCutAndTheRestIsKept) {
 }
 
 TEST(FrameRegion, WholeWindowWithoutTransparentSidesOrTop) {
-    auto skin = testskin::FrameSkin(false).Read();
+    auto skin = skintest::FrameSkin(false).Read();
     EXPECT_TRUE(FrameRegion(*skin, FrameMetricsOf(*skin, fkSingle), 100, 60).whole);
 }
 
 TEST(FrameRegion, NarrowWindowDropsTheSidesMarginsAndStillCovers) {
     // Narrower than both sides: the nine-grid drops the fixed margins, nothing is left out.
-    auto skin = testskin::FrameSkin().Read();
+    auto skin = skintest::FrameSkin().Read();
     const TFrameMetrics m = FrameMetricsOf(*skin, fkSingle);
     const TFrameRegion r = FrameRegion(*skin, m, 6, 20);
     EXPECT_TRUE(Covers(r.rects, 5, 19));

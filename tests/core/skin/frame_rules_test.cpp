@@ -61,7 +61,7 @@ TEST(FrameRules, BorderIconsAndTheCaptionToggleOfSomeSystems) {
 }
 
 TEST(FrameRules, MetricsFromTheBorderPicturesAndNoneWithoutAFrame) {
-    auto skin = testskin::FrameSkin().Read();
+    auto skin = skintest::FrameSkin().Read();
     EXPECT_EQ(FrameMetricsOf(*skin, fkDialog), (TFrameMetrics{4, 24, 4, 3, 0}));
     EXPECT_EQ(FrameMetricsOf(*skin, fkNone), TFrameMetrics{});
 }

@@ -13,10 +13,12 @@ namespace {
 using core::Bitmap;
 using core::RGBColour;
 using core::TSkinData;
+using skintest::Strip;
+using skintest::TestSkin;
 
-using testskin::Solid;
-using testskin::Strip;
-using testskin::TestSkin;
+Bitmap Solid(int w, int h, uint32_t c) {
+    return Bitmap(w, h, c);
+}
 
 TEST(SkinColour, NumbersSeparatedByAnyNonDigit) {
     EXPECT_EQ(core::ParseSkinColour("255,0,0"), core::ParseSkinColour("255 0 0"));

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "core/skin/skin_component_rules.h"
 
 namespace {
@@ -164,17 +162,6 @@ TEST(SkinComponentRules, LoadedPlans) {
     EXPECT_TRUE(p.skinOwner);
     EXPECT_FALSE(p.installHook);
     EXPECT_FALSE(PlanLoaded(sfDialog, true, false, defaults, true, false).skinOwner);
-}
-
-TEST(SkinComponentRules, DefaultSkinClassesAsGiven) {
-    const auto& list = DefaultSkinClasses();
-    ASSERT_EQ(list.size(), 117u);
-    EXPECT_EQ(list.front(), "TCategoryButtons=scrollbar");
-    EXPECT_EQ(list.back(), "TOVCDBNUMERICFIELD=Edit");
-    std::set<std::string> distinct(list.begin(), list.end());
-    EXPECT_EQ(distinct.size(), 114u) << "three lines are given twice";
-    for (const std::string& line : list)
-        EXPECT_NE(line.find('='), std::string::npos) << line;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Skins made in the tests: a definition text and the pictures it names, read as the program
+// Skins made inside a test: a definition text and the pictures it names, read as the clock
 // reads a skin archive; and a small window-frame skin whose pixels the frame tests know.
 #include <map>
 #include <memory>
@@ -8,13 +8,10 @@
 
 #include "core/common/bitmap.h"
 #include "core/skin/img_util.h"
+#include "core/skin/quick_ini.h"
 #include "core/skin/skin_data.h"
 
-namespace testskin {
-
-inline core::Bitmap Solid(int w, int h, uint32_t c) {
-    return core::Bitmap(w, h, c);
-}
+namespace skintest {
 
 // Frames side by side, frame i (from 0) filled with colours[i].
 inline core::Bitmap Strip(int frameW, int h, const std::vector<uint32_t>& colours) {
@@ -101,4 +98,4 @@ inline TestSkin FrameSkin(bool transparentSides = true) {
     return s;
 }
 
-}  // namespace testskin
+}  // namespace skintest
