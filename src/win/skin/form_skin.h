@@ -133,6 +133,12 @@ class TFormSkin {
     void ReapplyChildren();
     // A size grip created on this window (the grip's painting is the window's own).
     void TakeSizeGrip(HWND grip) { sizeGrip_ = grip; }
+    HWND SizeGrip() const { return sizeGrip_; }
+    // The window takes wide-character messages.
+    bool WideWindow() const { return wide_; }
+    // The window's system menu (read at set-up), and whether the popup menu opened last was it.
+    HMENU SystemMenu() const { return systemMenu_; }
+    bool SystemMenuPopup() const { return systemMenuPopup_; }
 
     // Painting (form_skin_paint.cpp).
     void PaintFrame();
