@@ -5,8 +5,13 @@
 #include <cstdint>
 
 #include "core/common/bytes.h"
+#include "core/skin/lzh.h"
 
 namespace core {
+
+// The largest skin file worth reading: its length field and a bit stream for the largest
+// archive the codec decodes, with room for data that does not compress.
+constexpr uint64_t kMaxSkinFileSize = 4 + 2 * uint64_t(lzh::kMaxDecodedSize);
 
 // The archive inside a skin file, exactly as long as the file declares. Throws StreamError
 // for a file shorter than its 4-byte length field and ElzhException for a declared length
