@@ -18,15 +18,18 @@ TClockTray::TClockTray(app::TForm1& form)
     : form_(form),
       host_(*ui::Application),
       target_(form, *form.PopupMenu1, [&form] { form.ApplyWindowShape(); }) {
-    BuildPopupMenu1(*form.PopupMenu1, &form,
-                    {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
-                     {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
-                     {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
-                     {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }},
-                     {"Setup1Click", [&form](ui::TObject*) {
-                          if (form.AlarmDB) app::Setup1Click(&form, *form.AlarmDB, app::AlarmFilePath);
-                      }},
-                     {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
+    BuildPopupMenu1(
+        *form.PopupMenu1, &form,
+        {{"Hide1Click", [this](ui::TObject*) { Run(Hide1Click, false); }},
+         {"muShowOnTipClick", [this](ui::TObject*) { Run(muShowOnTipClick, true); }},
+         {"muAutoRunClick", [this](ui::TObject*) { Run(AutoRunCommand, true); }},
+         {"Exit1Click", [this](ui::TObject*) { Run(Exit1Click, false); }},
+         {"Setup1Click",
+          [&form](ui::TObject*) {
+              if (form.AlarmDB)
+                  app::Setup1Click(&form, *form.AlarmDB, app::AlarmFilePath);
+          }},
+         {"About1Click", [&form](ui::TObject*) { app::About1Click(&form, form.Header); }}});
 
     form.SetTrayHint = [this](const std::string& hint) {
         hint_ = hint;
@@ -61,10 +64,20 @@ TClockTray::~TClockTray() {
     form_.SetTrayHint = nullptr;
 }
 
+void TClockTray::ShowClock() {
+    if (!target_.Visible()) {
+        target_.SetItemCaption("Hide1", "&Hide");
+        target_.SetVisible(true);
+    }
+    ::SetForegroundWindow(form_.Handle());
+}
+
 void TClockTray::Run(Command command, bool savesStore) {
     core::TAlarmDB unused;
     if (savesStore && !form_.AlarmDB)
         return;
+    if (savesStore)
+        form_.ReloadAlarmsIfChanged();  // the option goes onto the file as it is now
     ClockCommandContext clock{target_,
                               form_.AlarmDB ? *form_.AlarmDB : unused,
                               app::AlarmFilePath,

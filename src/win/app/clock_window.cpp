@@ -1,13 +1,16 @@
 #include "win/app/clock_window.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "core/app/clock_db.h"
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
 #include "win/app/alarm_popup.h"
 #include "win/app/clock_tray.h"
 #include "win/app/local_time.h"
 #include "win/app/msg.h"
+#include "win/app/single_instance.h"
 #include "win/app/system_files.h"
 #include "win/app/window_shape.h"
 #include "win/skin/skin_data_component.h"
@@ -109,7 +112,9 @@ TForm1::TForm1(ui::TComponent* AOwner)
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
 
-    ShowAlarm = [this](const core::TAlarmRecord& alarm) { app::ShowAlarm(*this, alarm); };
+    ShowAlarm = [this](const core::TAlarmRecord& alarm) {
+        app::ShowAlarm(*this, alarm, &soundError_);
+    };
     Tray = std::make_unique<win::TClockTray>(*this);
 }
 
@@ -230,13 +235,33 @@ void TForm1::Timer1Timer(ui::TObject*) {
     if (!AlarmDB)
         return;
     // Every minute is tested once, also when a late tick missed its second 0.
-    for (core::TDateTime minute : minutes_.Tick(Now())) {
+    const std::vector<core::TDateTime> due = minutes_.Tick(Now());
+    if (!due.empty())
+        ReloadAlarmsIfChanged();
+    soundError_.clear();
+    for (core::TDateTime minute : due) {
         for (uint16_t index : core::DueAlarmIndices(*AlarmDB, minute)) {
             core::TAlarmRecord alarm = AlarmDB->GetAlarm(index);
             if (ShowAlarm)
                 ShowAlarm(alarm);
         }
     }
+    // Every popup is up; the timer's dispatch shows the sound's error box once.
+    if (!soundError_.empty())
+        throw core::AppError(std::exchange(soundError_, std::string()));
+}
+
+bool TForm1::ReloadAlarmsIfChanged() {
+    return AlarmDB && AlarmDB->ReloadIfChanged(AlarmFilePath);
+}
+
+LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == ShowClockMessage()) {  // a second start from our folder
+        if (Tray)
+            Tray->ShowClock();
+        return 0;
+    }
+    return ui::TForm::WndProc(msg, wParam, lParam);
 }
 
 void TForm1::StartDrag() {

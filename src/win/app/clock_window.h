@@ -21,7 +21,7 @@
 namespace win {
 class TClockTray;
 class TSkinData;
-}
+}  // namespace win
 
 namespace app {
 
@@ -74,6 +74,11 @@ class TForm1 : public ui::TForm {
     // Cuts the window to the face (picture shape or movie rectangle) and the LED rectangle.
     void ApplyWindowShape();
 
+    // The one place the clock asks whether another program (alarmtool, an editor) changed the
+    // alarm file since the store last read or wrote it, and reads it again if so: before each
+    // minute's test of the alarms and before every change that is saved. True when reloaded.
+    bool ReloadAlarmsIfChanged();
+
     // Where the pieces of other parts plug in: the tray icon's tip (given ClockName) and the
     // alarm popup (given each due alarm, in store order; the desktop alert with the design's
     // sound unless replaced). Unset, they do nothing.
@@ -87,6 +92,9 @@ class TForm1 : public ui::TForm {
     std::string ExeName;
     std::vector<std::string> Arguments;
 
+  protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
   private:
     void StartDrag();
     void LoadDesign(const std::string& exeFolder);
@@ -94,6 +102,7 @@ class TForm1 : public ui::TForm {
     void OpenAlarmStore(const std::string& exeFolder);
 
     core::TMinuteTracker minutes_;
+    std::string soundError_;  // of this tick's popups, reported once after them
 };
 
 extern TForm1* Form1;
