@@ -1,7 +1,8 @@
 // Soak: opens and closes the alarm list, the alarm editor, the about box, a message box and the
 // popup menu ROUNDS times each (default 500), and shows ROUNDS popups in batches of 50. Prints
 // the GDI objects (counted by kind, probing the handle table: Wine answers GetGuiResources
-// with 0), the USER objects (windows of the process and menus it holds) and the resident memory
+// with 0), the USER objects (the windows of the process; Wine answers for them with 0 too) and
+// the resident memory
 // after the first round and at checkpoints; nothing may grow after the first round.
 //   soak_bench [ROUNDS]
 #include <windows.h>
@@ -27,7 +28,7 @@
 namespace {
 
 struct Counts {
-    unsigned long gdi = 0, windows = 0, menus = 0;
+    unsigned long gdi = 0, windows = 0;
     double residentMb = 0;
 };
 
@@ -42,13 +43,10 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
-unsigned long g_menus = 0;  // menus alive, counted where the bench makes them visible
-
 Counts Measure() {
     Counts c;
     c.gdi = benchgui::CountGdiObjects().total;
     EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&c.windows));
-    c.menus = g_menus;
     PROCESS_MEMORY_COUNTERS pmc{};
     pmc.cb = sizeof pmc;
     if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc))
@@ -105,9 +103,7 @@ void OpenAndCloseDialogs(core::TAlarmDB& db,
     app::ShowInfo(nullptr, "Soak: a message box");
 
     ui::Application->Queue([] { EndMenu(); });
-    g_menus = 1;
     menu.Popup(100, 100);
-    g_menus = 0;
     Pump();  // the dialogs free themselves after their last message
 }
 
@@ -133,11 +129,9 @@ bool PopupBatch() {
 
 void Print(const char* what, int round, const Counts& c, const Counts& first) {
     std::printf(
-        "%-8s round %4d: GDI %5lu (%+ld), USER windows %3lu (%+ld), menus %lu, "
-        "resident %.1f MB (%+.1f)\n",
+        "%-8s round %4d: GDI %5lu (%+ld), USER windows %3lu (%+ld), resident %.1f MB (%+.1f)\n",
         what, round, c.gdi, long(c.gdi) - long(first.gdi), c.windows,
-        long(c.windows) - long(first.windows), c.menus, c.residentMb,
-        c.residentMb - first.residentMb);
+        long(c.windows) - long(first.windows), c.residentMb, c.residentMb - first.residentMb);
     std::fflush(stdout);
 }
 
@@ -198,6 +192,7 @@ int main(int argc, char** argv) {
     for (int batch = 2; batch <= batches && closed; ++batch) {
         closed = PopupBatch();
         popupLast = Measure();
+        peakMb = std::max(peakMb, popupLast.residentMb);
         Print("popups", batch, popupLast, popupFirst);
     }
     const bool popupsBack =

@@ -1,10 +1,9 @@
 // Starts a program, measures the time until it shows a top-level window and its resident memory
-// (first line), then its CPU time over a period of running as Wine counts it (second line). Used
-// side by side on the clock and on a bare Win32 program under the same Wine, so the figures compare
-// like with like.
+// (first line), then its CPU time over a period of running as Wine counts it (second line). Used side by side on the clock and on a bare
+// Win32 program under the same Wine, so the figures compare like with like.
 //   startup_probe PROGRAM [SECONDS]
-#include <psapi.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,10 +61,8 @@ int main(int argc, char** argv) {
     Search s{pi.dwProcessId, nullptr};
     for (int i = 0; i < 30000 && !s.found; ++i) {
         EnumWindows(FindShown, reinterpret_cast<LPARAM>(&s));
-        if (!s.found)
-            Sleep(1);
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0)
-            break;
+        if (!s.found) Sleep(1);
+        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
     }
     QueryPerformanceCounter(&t1);
     if (!s.found) {
@@ -91,8 +88,7 @@ int main(int argc, char** argv) {
     Sleep(1000);
     std::printf("cpu_ms=%.1f over %d s\n", cpuMs, seconds);
     PostMessageA(s.found, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(pi.hProcess, 0);
+    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return 0;

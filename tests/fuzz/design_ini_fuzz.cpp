@@ -12,6 +12,7 @@
 #include "core/app/clock_db.h"
 #include "core/app/design_ini.h"
 #include "core/common/bitmap.h"
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
 
 namespace {
@@ -46,7 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const core::Bytes file = core::BuildDesignFile(design);
     core::TClockDB db;
-    db.ReadDesignFrom(file.data(), file.size());
+    try {
+        db.ReadDesignFrom(file.data(), file.size());
+    } catch (const core::StreamError&) {
+        // A FaceSize or SoundSize given larger than its file: the reader refuses the short file.
+        if (design.Clock.FaceSize() <= design.Face.size() &&
+            design.Alert.SoundSize() <= design.Sound.size())
+            std::abort();
+        return 0;
+    }
     // Stored sizes may be given apart from the files; the reader takes what they say.
     const bool sizesAsFiles = design.Clock.FaceSize() == design.Face.size() &&
                               design.Alert.SoundSize() == design.Sound.size() &&

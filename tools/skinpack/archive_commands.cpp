@@ -61,9 +61,10 @@ core::Bytes DecodeWhole(const std::string& skinPath) {
     core::Bytes archive;
     try {
         archive = core::DecodeSkinFile(file, &overrun);
-    } catch (const core::AppError& e) {
+    } catch (const core::AppError&) {
         throw refuse("it declares " + std::to_string(core::GetU32(file.data())) +
-                     " bytes, more than a skin can hold");
+                     " bytes, more than its " + std::to_string(file.size() - 4) +
+                     " bytes of data can hold or a skin can be");
     }
     if (overrun)
         throw refuse("it is cut short or damaged (its data ends before the " +

@@ -75,10 +75,14 @@ bool TSkinReader::Open(const uint8_t* skinFile, size_t size) {
     if (size < 4)
         return Refuse("the file is " + std::to_string(size) +
                       " bytes long, too short to hold its length");
+    const uint32_t declared = GetU32(skinFile);
+    if (declared > lzh::MostDecodedFrom(size - 4))
+        return Refuse("its declared length " + std::to_string(declared) + " is more than its " +
+                      std::to_string(size - 4) + " bytes of data can hold");
     try {
         archive = DecodeSkinFile(skinFile, size, &overrun);
     } catch (const AppError&) {
-        return Refuse("its declared length " + std::to_string(GetU32(skinFile)) +
+        return Refuse("its declared length " + std::to_string(declared) +
                       " is beyond the limit of " + std::to_string(lzh::kMaxDecodedSize));
     }
     bool opened = OpenArchive(archive);

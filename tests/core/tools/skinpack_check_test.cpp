@@ -95,6 +95,9 @@ TEST_F(SkinpackCheck, BadInputFailsWithStatusTwoNamingTheFileAndTheFault) {
     names.insert(names.begin() + 16, 100000 - 5, '\n');
     names.insert(names.end(), 4 * 100000, 0);
     WriteSkin("names.skin", names);
+    core::Bytes tiny(20, 0);
+    core::PutU32(tiny.data(), 60u << 20);  // 60 MB from 16 bytes: padding, not a skin
+    core::WriteWholeFile(Path("tiny.skin"), tiny.data(), tiny.size());
     std::ofstream(Path("huge.skin")).close();
     std::filesystem::resize_file(Path("huge.skin"), uint64_t(4) << 30);  // sparse
 
@@ -105,6 +108,7 @@ TEST_F(SkinpackCheck, BadInputFailsWithStatusTwoNamingTheFileAndTheFault) {
         {"missing.skin", "Cannot open file \"" + Path("missing.skin") + "\""},
         {"half.skin", "\"" + Path("half.skin") + "\" is not a skin file: it is cut short"},
         {"junk.skin", "\"" + Path("junk.skin") + "\" is not a skin file: it declares"},
+        {"tiny.skin", "is not a skin file: it declares 62914560 bytes, more than its 16 bytes"},
         {"old.skin", "is not a readable skin: the archive's version is 10000, not 20000"},
         {"broken.skin", "[Personality] Top=top.bmp: "},
         {"broken.skin", "[Progress] Bitmap=gone.bmp: no such entry in the archive"},
