@@ -289,10 +289,14 @@ int VisibleMenus(DWORD pid, HWND* menu) {
 }
 
 HWND OpenTrayMenu(HWND icon, DWORD pid) {
-    PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    // A click that reaches the icon before the clock listens to it is lost: click again (the
+    // clock opens one menu at a time, so a late first click cannot open a second one).
     HWND menu = nullptr;
-    WaitFor([&] { return VisibleMenus(pid, &menu) > 0; });
+    for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+        PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+        PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+        WaitFor([&] { return VisibleMenus(pid, &menu) > 0; }, 3000);
+    }
     return menu;
 }
 

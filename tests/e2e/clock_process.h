@@ -69,7 +69,8 @@ bool WaitFor(const std::function<bool()>& done, DWORD ms = 8000);
 HWND TrayIconWindow();
 // The visible popup menus ("#32768") of process `pid`; `menu` receives the last one found.
 int VisibleMenus(DWORD pid, HWND* menu = nullptr);
-// Right-clicks the tray icon and waits for the process's menu; null when none opens.
+// Right-clicks the tray icon and waits for the process's menu (three tries of 3 s); null when
+// none opens.
 HWND OpenTrayMenu(HWND icon, DWORD pid);
 
 // The window's region as rectangles in window coordinates; empty when it has none.
