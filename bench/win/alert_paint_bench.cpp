@@ -11,11 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "gui_objects.h"
 #include "win/ui/handles.h"
 #include "win/widgets/desktop_alert.h"
 
 namespace {
 
+using benchgui::CountGdiObjects;
+using benchgui::GdiCount;
+using benchgui::KindChanges;
+using benchgui::PopupWindows;
 using Clock = std::chrono::steady_clock;
 
 // Animation timers fired by hand, so one step can be timed alone.
@@ -67,57 +72,6 @@ double StepMicros(win::TDesktopAlert& alert, HandTimers& timers, int repeats) {
         total += std::chrono::duration<double, std::micro>(Clock::now() - start).count();
     }
     return total / repeats;
-}
-
-// The process's GDI objects by kind (index: OBJ_PEN .. OBJ_COLORSPACE). Wine answers
-// GetGuiResources with 0; there a live object is also named by its handle-table index alone,
-// so probing every index counts them.
-struct GdiCount {
-    DWORD total = 0;
-    DWORD byKind[16] = {};
-    const char* how = "GetGuiResources";
-};
-
-GdiCount CountGdiObjects() {
-    GdiCount c;
-    if ((c.total = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) != 0)
-        return c;
-    c.how = "probing the handle table";
-    for (UINT_PTR index = 1; index < 0x10000; ++index) {
-        const DWORD kind = GetObjectType(reinterpret_cast<HGDIOBJ>(index));
-        if (kind) {
-            ++c.total;
-            ++c.byKind[kind < 16 ? kind : 0];
-        }
-    }
-    return c;
-}
-
-std::string KindChanges(const GdiCount& from, const GdiCount& to) {
-    static const char* const names[16] = {"other", "pen",  "brush",   "DC",        "metafile DC",
-                                          "palette", "font", "bitmap", "region",  "metafile",
-                                          "memory DC", "extended pen", "enhanced metafile DC",
-                                          "enhanced metafile", "colour space", "?"};
-    std::string out;
-    for (int k = 0; k < 16; ++k)
-        if (to.byKind[k] != from.byKind[k])
-            out += std::string(out.empty() ? "" : ", ") + names[k] + " " +
-                   std::to_string(long(to.byKind[k]) - long(from.byKind[k]));
-    return out.empty() ? "none" : out;
-}
-
-BOOL CALLBACK CountPopup(HWND hwnd, LPARAM lp) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    if (std::strcmp(name, "TFormDesktopAlert") == 0)
-        ++*reinterpret_cast<int*>(lp);
-    return TRUE;
-}
-
-int PopupWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountPopup, reinterpret_cast<LPARAM>(&n));
-    return n;
 }
 
 void PaintFigures(int w, int h, int repeats) {
@@ -197,9 +151,9 @@ void GdiFigures() {
     const GdiCount warm = CountGdiObjects();
     GdiRound(2);
     const GdiCount end = GdiRound(3);
-    std::printf("GDI objects after rounds 2 and 3: %s\n",
-                end.total == warm.total ? "back where they started"
-                                        : "NOT back where they started");
+    std::printf("GDI objects after rounds 2 and 3: %s\n", end.total == warm.total
+                                                              ? "back where they started"
+                                                              : "NOT back where they started");
 }
 
 }  // namespace
