@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     const std::string store = folder + "bench_alarm.sav", copy = folder + "bench_copy.sav";
     const int runs = 7;
 
-    const core::TAlarmDB full = FullStore();
+    core::TAlarmDB full = FullStore();
     full.SaveToFile(store);
     const size_t size = core::ReadWholeFile(store).size();
 

@@ -14,26 +14,8 @@ log "native tests"
 ctest --test-dir "$BUILD/native" --output-on-failure || failed=1
 
 log "fuzz run (${FUZZ_SECONDS}s per harness)"
-cmake -S "$ROOT" -B "$BUILD/fuzz" -DBUILD_FUZZERS=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$BUILD/fuzz" -j "$JOBS"
-for fuzzer in "$BUILD"/fuzz/bin/*_fuzz; do
-    [ -x "$fuzzer" ] || continue
-    name="$(basename "$fuzzer")"
-    corpus="$BUILD/fuzz/corpus/$name"
-    mkdir -p "$corpus"
-    starting="$ROOT/tests/fuzz/corpus/${name%_fuzz}"
-    start_args=()
-    [ -d "$starting" ] && start_args=("$starting")
-    if "$fuzzer" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=2048 -timeout=10 \
-        -print_final_stats=0 "$corpus" "${start_args[@]}" >"$BUILD/fuzz/$name.log" 2>&1; then
-        log "fuzz $name: ok"
-    else
-        log "fuzz $name: FAILED (see $BUILD/fuzz/$name.log)"
-        tail -n 40 "$BUILD/fuzz/$name.log" >&2
-        failed=1
-    fi
-done
+FUZZ_JOBS=1 "$ROOT/scripts/fuzz.sh" "$(awk -v s="$FUZZ_SECONDS" 'BEGIN { print s / 60 }')" ||
+    failed=1
 
 flavour="$(wine_flavour)"
 log "Windows tests ($flavour) under Wine"

@@ -11,12 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "gdi_count.h"
+#include "gui_objects.h"
 #include "win/ui/handles.h"
 #include "win/widgets/desktop_alert.h"
 
 namespace {
 
+using benchgui::CountGdiObjects;
+using benchgui::GdiCount;
+using benchgui::KindChanges;
+using benchgui::PopupWindows;
 using Clock = std::chrono::steady_clock;
 
 // Animation timers fired by hand, so one step can be timed alone.
@@ -68,20 +72,6 @@ double StepMicros(win::TDesktopAlert& alert, HandTimers& timers, int repeats) {
         total += std::chrono::duration<double, std::micro>(Clock::now() - start).count();
     }
     return total / repeats;
-}
-
-BOOL CALLBACK CountPopup(HWND hwnd, LPARAM lp) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    if (std::strcmp(name, "TFormDesktopAlert") == 0)
-        ++*reinterpret_cast<int*>(lp);
-    return TRUE;
-}
-
-int PopupWindows() {
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountPopup, reinterpret_cast<LPARAM>(&n));
-    return n;
 }
 
 void PaintFigures(int w, int h, int repeats) {
@@ -161,9 +151,9 @@ void GdiFigures() {
     const GdiCount warm = CountGdiObjects();
     GdiRound(2);
     const GdiCount end = GdiRound(3);
-    std::printf("GDI objects after rounds 2 and 3: %s\n",
-                end.total == warm.total ? "back where they started"
-                                        : "NOT back where they started");
+    std::printf("GDI objects after rounds 2 and 3: %s\n", end.total == warm.total
+                                                              ? "back where they started"
+                                                              : "NOT back where they started");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/alarms/alarm_db.h"
-#include "gdi_count.h"
+#include "gui_objects.h"
 #include "win/alarms/about.h"
 #include "win/alarms/alarm_list.h"
 #include "win/alarms/alarm_modify.h"
@@ -27,6 +27,9 @@
 
 namespace {
 
+using benchgui::CountGdiObjects;
+using benchgui::GdiCount;
+using benchgui::KindChanges;
 using Clock = std::chrono::steady_clock;
 
 void Pump() {

@@ -20,7 +20,8 @@ void RemoveTree(const std::string& folder) {
     if (h != INVALID_HANDLE_VALUE) {
         do {
             std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
+            if (name == "." || name == "..")
+                continue;
             std::string full = folder + name;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(full + "\\");
@@ -44,17 +45,22 @@ TempFolder::TempFolder() {
         char name[64];
         std::snprintf(name, sizeof name, "clock-e2e-%lu-%u\\", GetCurrentProcessId(), ++counter);
         path_ = std::string(base) + name;
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+        if (CreateDirectoryA(path_.c_str(), nullptr))
+            break;
     }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE)
+        return;
     DWORD written = 0;
-    if (!bytes.empty()) WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    if (!bytes.empty())
+        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
     CloseHandle(h);
 }
 
@@ -62,11 +68,13 @@ std::vector<unsigned char> ReadBytes(const std::string& path) {
     std::vector<unsigned char> out;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return out;
+    if (h == INVALID_HANDLE_VALUE)
+        return out;
     DWORD size = GetFileSize(h, nullptr);
     out.resize(size);
     DWORD read = 0;
-    if (size) ReadFile(h, out.data(), size, &read, nullptr);
+    if (size)
+        ReadFile(h, out.data(), size, &read, nullptr);
     out.resize(read);
     CloseHandle(h);
     return out;
@@ -85,12 +93,15 @@ ClockProcess::~ClockProcess() {
     }
 }
 
-bool ClockProcess::Start(const std::string& exe, const std::string& args,
+bool ClockProcess::Start(const std::string& exe,
+                         const std::string& args,
                          const std::string& workingFolder) {
     std::string cmd = "\"" + exe + "\"";
-    if (!args.empty()) cmd += " " + args;
+    if (!args.empty())
+        cmd += " " + args;
     std::string folder = workingFolder;
-    if (folder.empty()) folder = exe.substr(0, exe.find_last_of("\\/") + 1);
+    if (folder.empty())
+        folder = exe.substr(0, exe.find_last_of("\\/") + 1);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     return CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
@@ -110,9 +121,12 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<WindowSearch*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid) return TRUE;
-    if (s->visibleOnly && !IsWindowVisible(hwnd)) return TRUE;
-    if (ClassOf(hwnd) != s->className) return TRUE;
+    if (pid != s->pid)
+        return TRUE;
+    if (s->visibleOnly && !IsWindowVisible(hwnd))
+        return TRUE;
+    if (ClassOf(hwnd) != s->className)
+        return TRUE;
     s->found = hwnd;
     return FALSE;
 }
@@ -124,8 +138,10 @@ HWND ClockProcess::WaitForWindow(const char* className, DWORD ms) const {
     do {
         WindowSearch s{pi_.dwProcessId, className, true, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        if (!Running()) return nullptr;
+        if (s.found)
+            return s.found;
+        if (!Running())
+            return nullptr;
         Sleep(50);
     } while (GetTickCount() - start < ms);
     return nullptr;
@@ -138,9 +154,12 @@ HWND ClockProcess::FindWindowOfClass(const char* className) const {
 }
 
 bool ClockProcess::WaitForExit(DWORD ms, DWORD* exitCode) {
-    if (!pi_.hProcess) return false;
-    if (WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0) return false;
-    if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);
+    if (!pi_.hProcess)
+        return false;
+    if (WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(pi_.hProcess, exitCode);
     return true;
 }
 
@@ -201,7 +220,8 @@ std::vector<RECT> WindowRegionRects(HWND hwnd, int* kind) {
     std::vector<RECT> rects;
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
     int k = GetWindowRgn(hwnd, rgn);
-    if (kind) *kind = k;
+    if (kind)
+        *kind = k;
     if (k != ERROR) {
         DWORD size = GetRegionData(rgn, 0, nullptr);
         std::unique_ptr<unsigned char[]> buf(new unsigned char[size]);
@@ -220,6 +240,64 @@ bool RegionContains(HWND hwnd, int x, int y) {
     bool inside = GetWindowRgn(hwnd, rgn) != ERROR && PtInRegion(rgn, x, y);
     DeleteObject(rgn);
     return inside;
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > ms)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND TrayIconWindow() {
+    HWND tray = FindWindowA(nullptr, "Wine System Tray");
+    if (!tray || !IsWindowVisible(tray))
+        return nullptr;
+    return FindWindowExA(tray, nullptr, nullptr, nullptr);
+}
+
+namespace {
+
+struct MenuSearch {
+    DWORD pid;
+    int count = 0;
+    HWND menu = nullptr;
+};
+
+BOOL CALLBACK CountMenus(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<MenuSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == "#32768") {
+        ++search->count;
+        search->menu = hwnd;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int VisibleMenus(DWORD pid, HWND* menu) {
+    MenuSearch search{pid};
+    EnumWindows(CountMenus, reinterpret_cast<LPARAM>(&search));
+    if (menu)
+        *menu = search.menu;
+    return search.count;
+}
+
+HWND OpenTrayMenu(HWND icon, DWORD pid) {
+    // A click that reaches the icon before the clock listens to it is lost: click again (the
+    // clock opens one menu at a time, so a late first click cannot open a second one).
+    HWND menu = nullptr;
+    for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+        PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+        PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+        WaitFor([&] { return VisibleMenus(pid, &menu) > 0; }, 3000);
+    }
+    return menu;
 }
 
 }  // namespace e2e

@@ -3,6 +3,7 @@
 // design, the process, its windows and its message boxes.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ std::string BinFolder();
 
 // A fresh folder under %TEMP%, removed with everything in it when the object goes.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -21,7 +22,7 @@ public:
     const std::string& path() const { return path_; }  // with a trailing '\'
     std::string operator/(const std::string& name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -30,14 +31,15 @@ std::vector<unsigned char> ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 
 class ClockProcess {
-public:
+  public:
     ClockProcess() = default;
     ~ClockProcess();  // ends a clock that is still running
     ClockProcess(const ClockProcess&) = delete;
     ClockProcess& operator=(const ClockProcess&) = delete;
 
     // Starts `exe` with `args`, from `workingFolder` (the exe's folder when empty).
-    bool Start(const std::string& exe, const std::string& args = "",
+    bool Start(const std::string& exe,
+               const std::string& args = "",
                const std::string& workingFolder = "");
     DWORD pid() const { return pi_.dwProcessId; }
     // The process's first visible top-level window of `className`, waiting up to `ms`.
@@ -49,7 +51,7 @@ public:
     bool Running() const;
     void Kill();
 
-private:
+  private:
     PROCESS_INFORMATION pi_{};
 };
 
@@ -59,6 +61,17 @@ std::string WindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 // The child window of `parent` (any depth) with class `className`, or null.
 HWND FindChild(HWND parent, const char* className);
+
+// Polls `done` every 50 ms for up to `ms`; false when it never came true.
+bool WaitFor(const std::function<bool()>& done, DWORD ms = 8000);
+// The notification-area icon: under Wine without a tray manager every icon is a child of the
+// stand-alone "Wine System Tray" window. Null when no icon is shown.
+HWND TrayIconWindow();
+// The visible popup menus ("#32768") of process `pid`; `menu` receives the last one found.
+int VisibleMenus(DWORD pid, HWND* menu = nullptr);
+// Right-clicks the tray icon and waits for the process's menu (three tries of 3 s); null when
+// none opens.
+HWND OpenTrayMenu(HWND icon, DWORD pid);
 
 // The window's region as rectangles in window coordinates; empty when it has none.
 std::vector<RECT> WindowRegionRects(HWND hwnd, int* kind = nullptr);

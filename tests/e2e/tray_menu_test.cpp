@@ -14,41 +14,6 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, DWORD ms = 8000) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-// Under Wine without a tray manager every icon is a child of the stand-alone tray window.
-HWND TrayIconWindow() {
-    HWND tray = FindWindowA(nullptr, "Wine System Tray");
-    if (!tray || !IsWindowVisible(tray))
-        return nullptr;
-    return FindWindowExA(tray, nullptr, nullptr, nullptr);
-}
-
-struct MenuSearch {
-    DWORD pid;
-    int count = 0;
-    HWND menu = nullptr;
-};
-
-BOOL CALLBACK CountMenus(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<MenuSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->pid && IsWindowVisible(hwnd) && e2e::ClassOf(hwnd) == "#32768") {
-        ++search->count;
-        search->menu = hwnd;
-    }
-    return TRUE;
-}
-
 // Copies the 64-bit sample clock (scripts/make_sample.sh) into `folder`, starts it silent and
 // waits for its window and its tray icon.
 void StartSampleClock(const e2e::TempFolder& folder,
@@ -57,13 +22,13 @@ void StartSampleClock(const e2e::TempFolder& folder,
                       HWND& icon) {
     const std::string sample = e2e::BinFolder() + "..\\..\\sample\\win64\\";
     ASSERT_TRUE(e2e::Exists(sample + "SampleClock.exe")) << "no sample clock built";
-    ASSERT_EQ(TrayIconWindow(), nullptr) << "another icon is already in the tray";
+    ASSERT_EQ(e2e::TrayIconWindow(), nullptr) << "another icon is already in the tray";
     for (const char* name : {"SampleClock.exe", "SampleClock.clk"})
         ASSERT_TRUE(CopyFileA((sample + name).c_str(), (folder / name).c_str(), FALSE));
     ASSERT_TRUE(clock.Start(folder / "SampleClock.exe", "p"));
     form = clock.WaitForWindow("TForm1");
     ASSERT_NE(form, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return (icon = TrayIconWindow()) != nullptr; }));
+    ASSERT_TRUE(e2e::WaitFor([&] { return (icon = e2e::TrayIconWindow()) != nullptr; }));
 }
 
 // The text of a visible tooltip window of any process: the shell's tray shows the icon's tip in
@@ -126,7 +91,7 @@ TEST(TrayMenuTest, ThePointerOverTheIconShowsTheNextAlarm) {
         move.mi.dy = (r.top + r.bottom) / 2 * 65535 / (screenHeight - 1);
         move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
         SendInput(1, &move, sizeof move);
-        shown = WaitFor(
+        shown = e2e::WaitFor(
             [&] {
                 tip.text.clear();
                 EnumWindows(FindTip, reinterpret_cast<LPARAM>(&tip));
@@ -139,7 +104,7 @@ TEST(TrayMenuTest, ThePointerOverTheIconShowsTheNextAlarm) {
     // Ended by Exit, so that its icon leaves the tray before the next test.
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_TRUE(clock.WaitForExit(10000));
-    EXPECT_TRUE(WaitFor([] { return TrayIconWindow() == nullptr; }));
+    EXPECT_TRUE(e2e::WaitFor([] { return e2e::TrayIconWindow() == nullptr; }));
 }
 
 TEST(TrayMenuTest, DoubleClicksHideAndShowTheClockAndRightClickOpensTheMenu) {
@@ -151,26 +116,20 @@ TEST(TrayMenuTest, DoubleClicksHideAndShowTheClockAndRightClickOpensTheMenu) {
         return;
 
     PostMessageA(icon, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(form); }));
+    EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(form); }));
     PostMessageA(icon, WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(4, 4));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(form) != FALSE; }));
+    ASSERT_TRUE(e2e::WaitFor([&] { return IsWindowVisible(form) != FALSE; }));
     // Showing puts the clock back at the lower right corner.
     RECT r{};
     GetWindowRect(form, &r);
     EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN) - 30);
 
-    PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
-    MenuSearch search{clock.pid()};
-    EXPECT_TRUE(WaitFor([&] {
-        search.count = 0;
-        EnumWindows(CountMenus, reinterpret_cast<LPARAM>(&search));
-        return search.count > 0;
-    }));
-    EXPECT_EQ(search.count, 1);
-    if (search.menu)
-        PostMessageA(search.menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    HWND menu = e2e::OpenTrayMenu(icon, clock.pid());
+    EXPECT_NE(menu, nullptr);
+    EXPECT_EQ(e2e::VisibleMenus(clock.pid()), 1);
+    if (menu)
+        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(clock.Running());
 }
 

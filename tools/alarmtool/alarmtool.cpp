@@ -4,10 +4,12 @@
 //                      [--weekday sunday..saturday] --title TEXT [--todo TEXT]
 //   alarmtool delete FILE INDEX
 //   alarmtool next FILE --from "YYYY-MM-DD HH:MM" [--count N]
+//   alarmtool --help
 // Bad input ends with a message and status 2, leaving the file untouched; a failed save ends
 // with status 1.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "core/common/date_time.h"
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
+#include "core/common/text.h"
 
 namespace {
 
@@ -28,6 +31,19 @@ constexpr int kFailed = 1;
 struct UsageError {
     std::string text;
 };
+
+const char kUsage[] =
+    "usage: alarmtool list FILE\n"
+    "       alarmtool add FILE --type once|daily|weekly|monthly|yearly --time HH:MM\n"
+    "                 [--date YYYY-MM-DD] [--weekday sunday..saturday] --title TEXT\n"
+    "                 [--todo TEXT]\n"
+    "       alarmtool delete FILE INDEX\n"
+    "       alarmtool next FILE --from \"YYYY-MM-DD HH:MM\" [--count N]\n"
+    "       alarmtool --help\n"
+    "FILE is an alarm file (Alarm.sav); add makes it when it is missing. --date goes with\n"
+    "once (the day), monthly (its day of the month) and yearly (its month and day); --weekday\n"
+    "with weekly. list prints the options, then one line per alarm: index, type, time, day,\n"
+    "title and to-do text, with control characters escaped (\\n, \\xHH).\n";
 
 const char* const kTypeWords[] = {"once", "daily", "weekly", "monthly", "yearly"};
 const char* const kWeekDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -62,8 +78,12 @@ std::map<std::string, std::string> ParseOptions(const std::vector<std::string>& 
 
 // Loads an existing alarm file, refusing anything that is not one.
 core::TAlarmDB LoadStore(const std::string& path) {
-    if (!core::FileExists(path))
+    if (!core::FileExists(path)) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec))
+            throw UsageError{"\"" + path + "\" is a folder, not an alarm file"};
         throw UsageError{"no alarm file \"" + path + "\""};
+    }
     core::TAlarmDB db;
     try {
         db.LoadFromFile(path);
@@ -77,33 +97,28 @@ core::TAlarmDB LoadStore(const std::string& path) {
     return db;
 }
 
-// One-line form of a text: the line breaks and tabs of a to-do text become escapes.
-std::string OneLine(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+// A stored value that is no time or date is shown as the number it is, never as a time.
+std::string Undecodable(const char* what, double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return std::string("no ") + what + " (" + text + ")";
+}
+
+std::string TimeText(double time) {
+    int h, m, s, ms;
+    return core::TryDecodeTime(time, h, m, s, ms) ? core::FormatHourMinute(time)
+                                                  : Undecodable("time", time);
 }
 
 // The date or week day that the alarm's type uses.
 std::string DayText(const core::TAlarmRecord& alarm) {
     const double date = alarm.AlarmDate();
+    int y, m, d;
+    const bool usesDate = alarm.AlarmType() == core::atOnce ||
+                          alarm.AlarmType() == core::atEveryMonth ||
+                          alarm.AlarmType() == core::atEveryYear;
+    if (usesDate && !core::TryDecodeDate(date, y, m, d))
+        return Undecodable("date", date);
     switch (alarm.AlarmType()) {
         case core::atOnce:
             return core::FormatIsoDate(date);
@@ -133,8 +148,9 @@ int List(const std::vector<std::string>& args) {
         if (type.empty())
             type = "Unknown type " + std::to_string(alarm.AlarmType());
         std::printf("%u\t%s\t%s\t%s\t%s\t%s\n", i, type.c_str(),
-                    core::FormatHourMinute(alarm.AlarmTime()).c_str(), DayText(alarm).c_str(),
-                    OneLine(alarm.Title()).c_str(), OneLine(alarm.ToDoText()).c_str());
+                    TimeText(alarm.AlarmTime()).c_str(), DayText(alarm).c_str(),
+                    core::EscapedText(alarm.Title()).c_str(),
+                    core::EscapedText(alarm.ToDoText()).c_str());
     }
     return 0;
 }
@@ -274,7 +290,7 @@ int Next(const std::vector<std::string>& args) {
     core::ForEachFiring(db, start, 10, [&](const core::TAlarmFiring& f) {
         std::printf("%s %s %u %s\n", core::FormatIsoDate(f.when).c_str(),
                     core::FormatHourMinute(f.when).c_str(), unsigned(f.index),
-                    OneLine(db.GetAlarm(f.index).Title()).c_str());
+                    core::EscapedText(db.GetAlarm(f.index).Title()).c_str());
         return ++printed < count;
     });
     return 0;
@@ -282,8 +298,12 @@ int Next(const std::vector<std::string>& args) {
 
 int Run(const std::vector<std::string>& args) {
     if (args.empty())
-        throw UsageError{"usage: alarmtool list|add|delete|next FILE ..."};
+        throw UsageError{"usage: alarmtool list|add|delete|next FILE ... (alarmtool --help)"};
     const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (command == "list")
         return List(args);
     if (command == "add")

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "core/app/clock_db.h"
 #include "core/app/design_ini.h"
 #include "core/common/file_io.h"
+#include "core/common/text.h"
 
 namespace {
 
@@ -22,13 +24,29 @@ std::string BaseName(const std::string& path) {
     return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
+// A stream shorter than its stored size would be packed back with the short bytes: say so
+// instead of writing out a design that is not the one in the file.
+void CheckStream(const std::string& path, const char* what, size_t present, uint32_t stored) {
+    if (present < stored)
+        throw core::AppError(path + ": the " + what + " is cut short (" + std::to_string(present) +
+                             " of " + std::to_string(stored) + " bytes)");
+}
+
 core::ClockDesign ReadDesignFile(const std::string& path) {
-    core::Bytes file = core::ReadWholeFile(path);
+    core::Bytes file = core::ReadWholeFile(path, core::kMaxDesignFileSize, "clock design file");
+    core::ClockDesign d;
     try {
-        return core::ParseDesignFile(file.data(), file.size());
+        d = core::ParseDesignFile(file.data(), file.size());
     } catch (const core::StreamError&) {
         throw core::AppError(path + ": not a clock design file (shorter than its records)");
     }
+    if (d.Header.Magic() != core::kDesignMagic)
+        throw core::AppError(path + ": not a clock design file (it begins \"" +
+                             core::EscapedText(d.Header.Magic()) + "\", not \"" +
+                             core::kDesignMagic + "\")");
+    CheckStream(path, "face", d.Face.size(), d.Clock.FaceSize());
+    CheckStream(path, "sound", d.Sound.size(), d.Alert.SoundSize());
+    return d;
 }
 
 int Run(int argc, char** argv) {

@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "core/common/file_io.h"
+#include "core/skin/lzh.h"
 #include "core/skin/skin_archive.h"
 #include "core/skin/skin_file.h"
 #include "core/skin/skin_reader.h"
@@ -35,16 +36,6 @@ void WriteOutput(const std::string& path, const core::Bytes& bytes) {
     core::WriteFileAtomic(path, bytes.data(), bytes.size());
 }
 
-// The archive of a skin file; a cut-short file is an error here, not something to guess at.
-core::Bytes DecodeWhole(const std::string& skinPath) {
-    core::Bytes file = core::ReadWholeFile(skinPath);
-    bool overrun = false;
-    core::Bytes archive = core::DecodeSkinFile(file, &overrun);
-    if (overrun)
-        throw CommandError{"\"" + skinPath + "\" is cut short or damaged"};
-    return archive;
-}
-
 // Entry names come from the file being read: only plain file names may become paths.
 bool IsPlainFileName(const std::string& name) {
     if (name.empty() || name == "." || name == "..")
@@ -55,6 +46,33 @@ bool IsPlainFileName(const std::string& name) {
     }
     return true;
 }
+
+}  // namespace
+
+core::Bytes DecodeWhole(const std::string& skinPath) {
+    const core::Bytes file = core::ReadWholeFile(skinPath, core::kMaxSkinFileSize, "skin file");
+    const auto refuse = [&](const std::string& why) {
+        return CommandError{"\"" + skinPath + "\" is not a skin file: " + why};
+    };
+    if (file.size() < 4)
+        throw refuse("it is " + std::to_string(file.size()) +
+                     " bytes long, too short to hold its length");
+    bool overrun = false;
+    core::Bytes archive;
+    try {
+        archive = core::DecodeSkinFile(file, &overrun);
+    } catch (const core::AppError&) {
+        throw refuse("it declares " + std::to_string(core::GetU32(file.data())) +
+                     " bytes, more than its " + std::to_string(file.size() - 4) +
+                     " bytes of data can hold or a skin can be");
+    }
+    if (overrun)
+        throw refuse("it is cut short or damaged (its data ends before the " +
+                     std::to_string(archive.size()) + " bytes it declares)");
+    return archive;
+}
+
+namespace {
 
 int Pack(const std::vector<std::string>& args) {
     const std::string& dir = args[0];
@@ -110,10 +128,10 @@ int Pack(const std::vector<std::string>& args) {
 
 int Unpack(const std::vector<std::string>& args) {
     core::Bytes archive = DecodeWhole(args[0]);
-    core::TSkinReader reader(
-        [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+    core::TSkinReader reader;
     if (!reader.OpenArchive(archive)) {
-        throw CommandError{"\"" + args[0] + "\" holds no readable skin archive"};
+        throw CommandError{"\"" + args[0] +
+                           "\" holds no readable skin archive: " + reader.Refusal()};
     }
     for (const std::string& name : reader.Names()) {
         if (!IsPlainFileName(name)) {
@@ -145,7 +163,7 @@ int Decode(const std::vector<std::string>& args) {
 }
 
 int Encode(const std::vector<std::string>& args) {
-    core::Bytes data = core::ReadWholeFile(args[0]);
+    core::Bytes data = core::ReadWholeFile(args[0], core::lzh::kMaxDecodedSize, "skin archive");
     WriteOutput(args[1], core::EncodeSkinFile(data));
     return 0;
 }

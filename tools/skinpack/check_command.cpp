@@ -5,8 +5,13 @@
 #include <vector>
 
 #include "commands.h"
+#include "core/common/bitmap.h"
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
+#include "core/skin/quick_ini.h"
 #include "core/skin/skin_data.h"
+#include "core/skin/skin_file.h"
+#include "core/skin/skin_reader.h"
 
 namespace skinpack {
 
@@ -38,20 +43,62 @@ void PrintObject(const core::TDataSkinObject& o) {
     Key("Style", o.Style);
 }
 
-int Check(const std::vector<std::string>& args) {
-    std::string refusal;
-    core::SkinEnvironment env;
-    env.showMessage = [&](const std::string& text) { refusal = text; };
-    core::TSkinData skin(env);
-    skin.SetSkinFileBytes(core::ReadWholeFile(args[0]));
-    skin.LoadSkinFromStream();
-    if (skin.NoSkin()) {
-        for (char& c : refusal)
-            if (c == '\r')
-                c = ' ';
-        throw CommandError{"\"" + args[0] + "\" is not a readable skin" +
-                           (refusal.empty() ? std::string() : ": " + refusal)};
+// Every picture the definitions name must be in the archive and decode: the clock would draw
+// a missing or broken one as nothing, which is what a skin author needs to hear about.
+std::vector<std::string> PictureProblems(const core::TSkinReader& reader) {
+    core::Bytes text;
+    std::string iniName;
+    std::vector<std::string> problems;
+    if (!reader.FindEntry(".ini", text, iniName))
+        return {"the archive holds no .ini definition"};
+    core::TQuickIni ini;
+    ini.Load(text);
+    std::string section;
+    for (const std::string& raw : ini.Lines()) {
+        const std::string line = core::TrimIniText(raw);
+        if (!line.empty() && line[0] == '[') {
+            section = line;
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos || line[0] == ';')
+            continue;
+        const std::string value = core::TrimIniText(line.substr(eq + 1));
+        if (value.size() < 4 || core::LowerAscii(value.substr(value.size() - 4)) != ".bmp")
+            continue;
+        const std::string where =
+            section + " " + core::TrimIniText(line.substr(0, eq)) + "=" + value + ": ";
+        core::Bytes picture;
+        if (!reader.GetEntry(value, picture)) {
+            problems.push_back(where + "no such entry in the archive");
+            continue;
+        }
+        try {
+            const core::Bitmap b = core::DecodeBmp(picture);
+            if (b.Empty())
+                problems.push_back(where + "the picture is empty");
+        } catch (const core::AppError& e) {
+            problems.push_back(where + e.what());
+        }
     }
+    return problems;
+}
+
+int Check(const std::vector<std::string>& args) {
+    const core::Bytes archive = DecodeWhole(args[0]);
+    core::TSkinReader reader;
+    if (!reader.OpenArchive(archive))
+        throw CommandError{"\"" + args[0] + "\" is not a readable skin: " + reader.Refusal()};
+    const std::vector<std::string> problems = PictureProblems(reader);
+    if (!problems.empty()) {
+        for (const std::string& p : problems)
+            std::fprintf(stderr, "skinpack check: \"%s\": %s\n", args[0].c_str(), p.c_str());
+        throw CommandError{"\"" + args[0] + "\" has " + std::to_string(problems.size()) +
+                           " broken picture reference(s)"};
+    }
+    core::TSkinData skin;
+    skin.SetSkinFileBytes(core::ReadWholeFile(args[0], core::kMaxSkinFileSize, "skin file"));
+    skin.LoadSkinFromStream();
 
     std::printf("[Skin]\nSkinName=%s\n", skin.SkinName().c_str());
     for (int i = 0; i < 4; ++i)

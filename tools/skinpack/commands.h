@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/common/bytes.h"
+
 namespace skinpack {
 
 // Bad input or a failed step; main prints the text and exits with status 2.
@@ -23,6 +25,10 @@ struct Command {
 };
 
 bool RegisterCommand(const Command& command);
+
+// The archive of the skin file at `skinPath`, read within the format's bounds; a file too large,
+// too short, declaring too much or cut short is refused with its name and the reason.
+core::Bytes DecodeWhole(const std::string& skinPath);
 // Registered commands, sorted by name.
 std::vector<Command> Commands();
 

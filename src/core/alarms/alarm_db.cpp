@@ -32,6 +32,8 @@ bool TAlarmDB::HasMagic() const {
 void TAlarmDB::LoadFromFile(const std::string& path) {
     if (!FileExists(path))
         return;
+    // Taken first: a write that lands while we read shows as a change next time.
+    stamp_ = StampOf(path);
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
     if (!file)
@@ -80,9 +82,27 @@ Bytes TAlarmDB::SaveToBytes() const {
     return out;
 }
 
-void TAlarmDB::SaveToFile(const std::string& path) const {
+void TAlarmDB::SaveToFile(const std::string& path) {
     const Bytes out = SaveToBytes();
-    WriteFileAtomic(path, out.data(), out.size());
+    stamp_ = WriteFileAtomic(path, out.data(), out.size());
+}
+
+bool TAlarmDB::ReloadIfChanged(const std::string& path) {
+    const FileStamp now = StampOf(path);
+    if (!now.exists || now == stamp_)
+        return false;
+    TAlarmDB fresh;
+    try {
+        fresh.LoadFromFile(path);
+    } catch (const AppError&) {
+        return false;  // cut short or locked right now: our memory is the better store
+    }
+    if (fresh.ForeignFile())
+        return false;
+    const unsigned generation = generation_ + 1;
+    *this = std::move(fresh);
+    generation_ = generation;
+    return true;
 }
 
 void TAlarmDB::AddAlarm(const TAlarmRecord& alarm) {

@@ -13,6 +13,7 @@
 
 #include "core/alarms/alarm_record.h"
 #include "core/common/bytes.h"
+#include "core/common/file_io.h"
 
 namespace core {
 
@@ -43,7 +44,17 @@ class TAlarmDB {
     // Writes header and records through an atomic replace: on failure (FileError "Cannot
     // create file ...", StreamError "Stream write error") the old file stays whole and the
     // store keeps its memory state.
-    void SaveToFile(const std::string& path) const;
+    void SaveToFile(const std::string& path);
+
+    // Another program (alarmtool, a second clock) may write the file while we hold it. When
+    // the file at `path` is no longer the one this store last read or wrote (another identity,
+    // size or write time), it is read again and replaces the memory; returns true then. A file
+    // that is gone, cannot be read now or is not an alarm store leaves the memory as it is
+    // (and is looked at again next time). Callers ask before they use or change the alarms.
+    bool ReloadIfChanged(const std::string& path);
+    // Counts the reloads that replaced the memory, so that a view of the alarms can tell that
+    // its rows are stale.
+    unsigned Generation() const { return generation_; }
     // The exact bytes SaveToFile writes.
     Bytes SaveToBytes() const;
 
@@ -74,6 +85,8 @@ class TAlarmDB {
 
   private:
     bool foreign_ = false;
+    FileStamp stamp_;  // of the file last read or written
+    unsigned generation_ = 0;
     void SetCount(size_t count);
     void CheckIndex(unsigned index) const;
 

@@ -11,6 +11,9 @@
 
 namespace core {
 
+// A design file holds a picture or a movie and a sound, far below this; nothing larger is read.
+constexpr uint64_t kMaxDesignFileSize = uint64_t(1) << 30;
+
 // A read-only view of bytes with a position; reading past the end fails with
 // "Stream read error" after copying what was there, as the records keep what was read so far.
 class ByteReader {

@@ -27,6 +27,12 @@ constexpr uint8_t kFillByte = ' ';
 // A declared length beyond this is refused: a corrupt header must not make us allocate or
 // decode without end.
 constexpr uint32_t kMaxDecodedSize = 64u << 20;
+// The most `streamBytes` of bit stream can really decode to: a match of at most 60 bytes costs
+// at least 9 bits (a symbol code of one bit or more, 8 bits of distance), so under 54 bytes
+// per byte; with room to spare. More can only come of the zero bits read past the end.
+constexpr uint64_t MostDecodedFrom(uint64_t streamBytes) {
+    return 64 * streamBytes + 4096;
+}
 
 // Symbol of a match of `length` bytes (3..60) and back.
 constexpr int MatchSymbol(int length) {

@@ -32,7 +32,7 @@ void TSkinData::SetSkinFile(const std::string& name) {
     }
     if (name.empty() || !FileExists(name))
         return;
-    skinMemory_ = ReadWholeFile(name);
+    skinMemory_ = ReadWholeFile(name, kMaxSkinFileSize, "skin file");
     LoadSkinFromStream();
     if (OnSkinLoaded)
         OnSkinLoaded();

@@ -1,6 +1,7 @@
 #include "core/skin/skin_file.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/common/errors.h"
 #include "core/skin/lzh.h"
@@ -10,7 +11,11 @@ namespace core {
 Bytes DecodeSkinFile(const uint8_t* data, size_t size, bool* overrun) {
     if (size < 4)
         throw StreamReadError();
-    return LzhDecode(data + 4, size - 4, GetU32(data), overrun);
+    const uint32_t declared = GetU32(data);
+    if (declared > lzh::MostDecodedFrom(size - 4))
+        throw ElzhException("LZH : Declared size " + std::to_string(declared) + " is more than " +
+                            std::to_string(size - 4) + " bytes of data can hold");
+    return LzhDecode(data + 4, size - 4, declared, overrun);
 }
 
 Bytes EncodeSkinFile(const uint8_t* data, size_t size) {

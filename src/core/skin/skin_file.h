@@ -5,12 +5,18 @@
 #include <cstdint>
 
 #include "core/common/bytes.h"
+#include "core/skin/lzh.h"
 
 namespace core {
 
+// The largest skin file worth reading: its length field and a bit stream for the largest
+// archive the codec decodes, with room for data that does not compress.
+constexpr uint64_t kMaxSkinFileSize = 4 + 2 * uint64_t(lzh::kMaxDecodedSize);
+
 // The archive inside a skin file, exactly as long as the file declares. Throws StreamError
 // for a file shorter than its 4-byte length field and ElzhException for a declared length
-// beyond lzh::kMaxDecodedSize. A bit stream that ends early decodes as if padded with zero
+// beyond lzh::kMaxDecodedSize or beyond what the file's bit stream can hold
+// (lzh::MostDecodedFrom), so that a few bytes never cost a large archive of padding. A bit stream that ends early decodes as if padded with zero
 // bits; `overrun`, when given, tells whether that happened.
 Bytes DecodeSkinFile(const uint8_t* data, size_t size, bool* overrun = nullptr);
 inline Bytes DecodeSkinFile(const Bytes& file, bool* overrun = nullptr) {

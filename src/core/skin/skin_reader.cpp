@@ -20,6 +20,21 @@ std::string LowerAscii(std::string s) {
     return s;
 }
 
+// How many names SplitNames makes of `list`, without making them.
+size_t CountNames(const uint8_t* list, size_t size) {
+    size_t count = 0, i = 0, start = 0;
+    while (i < size) {
+        if (list[i] != '\r' && list[i] != '\n') {
+            ++i;
+            continue;
+        }
+        ++count;
+        i += (list[i] == '\r' && i + 1 < size && list[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    return count + (start < size ? 1 : 0);
+}
+
 // Splits at CR LF, CR or LF; a break at the very end does not start another name.
 std::vector<std::string> SplitNames(const std::string& list) {
     std::vector<std::string> names;
@@ -46,6 +61,7 @@ TSkinReader::TSkinReader(MessageFn showMessage) : showMessage_(std::move(showMes
 
 void TSkinReader::Clear() {
     overrun_ = false;
+    refusal_.clear();
     names_.clear();
     sizes_.clear();
     offsets_.clear();
@@ -56,14 +72,28 @@ bool TSkinReader::Open(const uint8_t* skinFile, size_t size) {
     Clear();
     Bytes archive;
     bool overrun = false;
+    if (size < 4)
+        return Refuse("the file is " + std::to_string(size) +
+                      " bytes long, too short to hold its length");
+    const uint32_t declared = GetU32(skinFile);
+    if (declared > lzh::MostDecodedFrom(size - 4))
+        return Refuse("its declared length " + std::to_string(declared) + " is more than its " +
+                      std::to_string(size - 4) + " bytes of data can hold");
     try {
         archive = DecodeSkinFile(skinFile, size, &overrun);
     } catch (const AppError&) {
-        return false;  // too short to hold its length, or a length beyond the limit
+        return Refuse("its declared length " + std::to_string(declared) +
+                      " is beyond the limit of " + std::to_string(lzh::kMaxDecodedSize));
     }
     bool opened = OpenArchive(archive);
     overrun_ = overrun;
     return opened;
+}
+
+bool TSkinReader::Refuse(std::string why) {
+    Clear();
+    refusal_ = std::move(why);
+    return false;
 }
 
 bool TSkinReader::OpenArchive(const uint8_t* archive, size_t size) {
@@ -71,21 +101,28 @@ bool TSkinReader::OpenArchive(const uint8_t* archive, size_t size) {
     if (size >= 4 && GetU32(archive) != kSkinArchiveVersion) {
         if (showMessage_)
             showMessage_(kOlderSkinMessage);
-        return false;
+        return Refuse("the archive's version is " + std::to_string(GetU32(archive)) + ", not " +
+                      std::to_string(kSkinArchiveVersion) + " (not a skin, or another version)");
     }
     if (size < kSkinArchiveHeaderSize)
-        return false;
+        return Refuse("the archive is " + std::to_string(size) + " bytes, shorter than its header");
     size_t left = size - kSkinArchiveHeaderSize;
     uint32_t listLength = GetU32(archive + 4);
     if (listLength > left)
-        return false;
+        return Refuse("its name list of " + std::to_string(listLength) +
+                      " bytes runs past the end of the archive");
     const uint8_t* p = archive + kSkinArchiveHeaderSize;
+    const size_t count = CountNames(p, listLength);
+    if (count > kMaxSkinEntries)
+        return Refuse("it names " + std::to_string(count) + " entries, more than " +
+                      std::to_string(kMaxSkinEntries));
+    if (count > (left - listLength) / 4)
+        return Refuse("its size table of " + std::to_string(count) +
+                      " entries runs past the end of the archive");
     std::vector<std::string> names =
         SplitNames(LowerAscii(std::string(reinterpret_cast<const char*>(p), listLength)));
     p += listLength;
     left -= listLength;
-    if (names.size() > left / 4)
-        return false;
     const uint8_t* sizeTable = p;
     p += 4 * names.size();
     left -= 4 * names.size();
@@ -98,7 +135,8 @@ bool TSkinReader::OpenArchive(const uint8_t* archive, size_t size) {
         offsets[i] = size_t(total);
         total += sizes[i];
         if (total > left)
-            return false;
+            return Refuse("entry \"" + names[i] + "\" (" + std::to_string(sizes[i]) +
+                          " bytes) runs past the end of the archive");
     }
     names_ = std::move(names);
     sizes_ = std::move(sizes);

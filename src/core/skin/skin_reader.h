@@ -12,6 +12,9 @@ namespace core {
 
 // Shown when a skin is of another archive version; the caller decides how (a message box).
 extern const char* const kOlderSkinMessage;
+// More entries than any skin has: a directory that claims more is refused before its names
+// are built (each would cost memory whatever its length).
+constexpr size_t kMaxSkinEntries = 4096;
 
 class TSkinReader {
   public:
@@ -23,7 +26,8 @@ class TSkinReader {
     // archive directory. Returns false, holding no entries, when the archive is refused:
     // another version (after showing kOlderSkinMessage), a file too short to hold the length,
     // a declared length beyond the codec's limit, or a directory that does not fit the
-    // archive (name list, size table or any entry running past its end).
+    // archive (name list, size table or any entry running past its end, more than
+    // kMaxSkinEntries entries). Refusal() then says why.
     bool Open(const uint8_t* skinFile, size_t size);
     bool Open(const Bytes& skinFile) { return Open(skinFile.data(), skinFile.size()); }
     // True when the last Open needed bits past the end of the skin file (read as zeros). The
@@ -32,6 +36,8 @@ class TSkinReader {
     // The same for an archive that is already decoded.
     bool OpenArchive(const uint8_t* archive, size_t size);
     bool OpenArchive(const Bytes& archive) { return OpenArchive(archive.data(), archive.size()); }
+    // Why the last Open or OpenArchive refused the skin ("" after a success).
+    const std::string& Refusal() const { return refusal_; }
 
     // Replaces `out` with the first entry whose name equals `name` ignoring ASCII case.
     // A name not in the archive leaves `out` empty and returns false.
@@ -49,9 +55,11 @@ class TSkinReader {
 
   private:
     void Clear();
+    bool Refuse(std::string why);
 
     MessageFn showMessage_;
     bool overrun_ = false;
+    std::string refusal_;
     std::vector<std::string> names_;
     std::vector<uint32_t> sizes_;
     std::vector<size_t> offsets_;  // into data_

@@ -11,9 +11,8 @@ namespace {
 using namespace ui;
 
 constexpr ControlPlace kLayout[] = {
-    {"GroupBox1", 32, 16, 481, 241}, {"ListView1", 8, 16, 457, 217},
-    {"Button1", 32, 264, 75, 25},    {"Button2", 128, 264, 75, 25},
-    {"Button3", 224, 264, 75, 25},   {"Button4", 328, 264, 75, 25},
+    {"GroupBox1", 32, 16, 481, 241}, {"ListView1", 8, 16, 457, 217}, {"Button1", 32, 264, 75, 25},
+    {"Button2", 128, 264, 75, 25},   {"Button3", 224, 264, 75, 25},  {"Button4", 328, 264, 75, 25},
 };
 constexpr int kClientWidth = 538, kClientHeight = 317;
 
@@ -56,30 +55,67 @@ void TfrmAlarmList::StoreChanged() {
 }
 
 void TfrmAlarmList::FormShow(TObject*) {
-    if (!AlarmDB) return;
-    for (unsigned i = 0; i < AlarmDB->Count(); ++i) ListView1->AddItem(RowFor(AlarmDB->GetAlarm(i)));
+    if (!AlarmDB)
+        return;
+    FillList();
+}
+
+void TfrmAlarmList::FillList() {
+    shownGeneration_ = AlarmDB->Generation();
+    shown_.clear();
+    ListView1->Clear();
+    for (unsigned i = 0; i < AlarmDB->Count(); ++i) {
+        shown_.push_back(AlarmDB->GetAlarm(i));
+        ListView1->AddItem(RowFor(shown_.back()));
+    }
+}
+
+int TfrmAlarmList::RefreshAndFind(int row) {
+    AlarmDB->ReloadIfChanged(AlarmFilePath);
+    // The clock's tick may also have read the file again while the list was open.
+    if (AlarmDB->Generation() == shownGeneration_)
+        return row;
+    const core::TAlarmRecord chosen = row >= 0 ? shown_[size_t(row)] : core::TAlarmRecord();
+    FillList();
+    StoreChanged();
+    for (int i = 0; row >= 0 && i < static_cast<int>(shown_.size()); ++i)
+        if (shown_[size_t(i)] == chosen)
+            return i;
+    return -1;
 }
 
 void TfrmAlarmList::Button1Click(TObject*) {
     auto* editor = new TfrmModifyAlarm(this);
     editor->SetCaption("Add Alarm");
-    if (editor->ShowModal() != mrOk) return;
+    if (editor->ShowModal() != mrOk)
+        return;
     editor->TransferAlarm(true);
     const core::TAlarmRecord record = editor->Alarm;
+    RefreshAndFind(-1);
     AlarmDB->AddAlarm(record);
+    shown_.push_back(record);
     ListView1->AddItem(RowFor(record));
     StoreChanged();
     AlarmDB->SaveToFile(AlarmFilePath);
 }
 
 void TfrmAlarmList::Button2Click(TObject*) {
-    if (ListView1->ItemCount() == 0) return;
-    if (!app::AskYesNo(Handle(), "Are you sure delete the alarm?")) return;
-    const int index = ListView1->ItemIndex();
-    if (index < 0) return;
+    if (ListView1->ItemCount() == 0)
+        return;
+    if (!app::AskYesNo(Handle(), "Are you sure delete the alarm?"))
+        return;
+    const int row = ListView1->ItemIndex();
+    if (row < 0)
+        return;
+    const int index = RefreshAndFind(row);
+    if (index < 0) {
+        app::ShowInfo(Handle(), "Another program changed this alarm; nothing was deleted.");
+        return;
+    }
     AlarmDB->DeleteAlarm(static_cast<unsigned>(index));
     StoreChanged();
     // The row goes with its alarm also when the save fails, so row i stays alarm i.
+    shown_.erase(shown_.begin() + index);
     try {
         AlarmDB->SaveToFile(AlarmFilePath);
     } catch (...) {
@@ -90,23 +126,41 @@ void TfrmAlarmList::Button2Click(TObject*) {
 }
 
 void TfrmAlarmList::Button3Click(TObject*) {
-    const int index = ListView1->ItemIndex();
-    if (ListView1->ItemCount() == 0 || index < 0) return;
+    const int row = ListView1->ItemIndex();
+    if (ListView1->ItemCount() == 0 || row < 0)
+        return;
     auto* editor = new TfrmModifyAlarm(this);
     editor->SetCaption("Edit Alarm");
-    editor->Alarm = AlarmDB->GetAlarm(static_cast<unsigned>(index));
+    editor->Alarm = shown_[size_t(row)];
     editor->TransferAlarm(false);
-    if (editor->ShowModal() != mrOk) return;
+    if (editor->ShowModal() != mrOk)
+        return;
     editor->TransferAlarm(true);
     const core::TAlarmRecord record = editor->Alarm;
+    const int index = RefreshAndFind(row);
+    if (index < 0) {
+        // The user's edit is kept rather than written over someone else's change.
+        AlarmDB->AddAlarm(record);
+        shown_.push_back(record);
+        ListView1->AddItem(RowFor(record));
+        StoreChanged();
+        AlarmDB->SaveToFile(AlarmFilePath);
+        app::ShowInfo(Handle(), "Another program changed this alarm; your alarm was added.");
+        return;
+    }
     AlarmDB->SetAlarm(record, static_cast<unsigned>(index));
+    shown_[size_t(index)] = record;
     ListView1->SetItem(index, RowFor(record));
     StoreChanged();
     AlarmDB->SaveToFile(AlarmFilePath);
 }
 
-void TfrmAlarmList::Button4Click(TObject*) { Close(); }
+void TfrmAlarmList::Button4Click(TObject*) {
+    Close();
+}
 
-void TfrmAlarmList::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
+void TfrmAlarmList::FormClose(TObject*, TCloseAction& Action) {
+    Action = caFree;
+}
 
 }  // namespace alarms

@@ -1,8 +1,11 @@
 #pragma once
 // TfrmAlarmList: the table of the store's alarms with Add, Delete, Edit and Exit. Row i always
-// shows alarm i; each change is saved to the alarm file at once.
+// shows alarm i; each change is saved to the alarm file at once. Another program may change the
+// file while the list is open: each change first reads it again and acts on the alarm the user
+// chose, wherever it now stands.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/alarms/alarm_db.h"
 #include "core/app/time_format.h"
@@ -12,7 +15,7 @@
 namespace alarms {
 
 class TfrmAlarmList final : public ui::TDialogForm {
-public:
+  public:
     explicit TfrmAlarmList(ui::TComponent* AOwner);
     std::string ClassName() const override { return "TfrmAlarmList"; }
 
@@ -36,9 +39,17 @@ public:
     ui::TListView* ListView1;
     ui::TButton *Button1, *Button2, *Button3, *Button4;
 
-private:
+  private:
     ui::TListItem RowFor(const core::TAlarmRecord& record) const;
     void StoreChanged();
+    void FillList();
+    // Reads the file again if someone else changed it, and returns where the alarm shown in
+    // `row` stands in the store now (-1 when another program changed or deleted it). The list
+    // then shows the store as it now is.
+    int RefreshAndFind(int row);
+
+    std::vector<core::TAlarmRecord> shown_;  // the rows' alarms, as the list shows them
+    unsigned shownGeneration_ = 0;
 };
 
 }  // namespace alarms

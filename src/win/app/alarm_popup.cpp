@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
 #include "core/widgets/alert_placement.h"
 #include "win/app/clock_window.h"
@@ -28,8 +29,11 @@ uint32_t AlertDisplayMilliseconds(const core::AlertRecord& alert) {
     return uint32_t(std::min<int64_t>(seconds * 1000, INT32_MAX));
 }
 
-win::TDesktopAlert* ShowAlarm(TForm1& form, const core::TAlarmRecord& alarm) {
+win::TDesktopAlert* ShowAlarm(TForm1& form,
+                              const core::TAlarmRecord& alarm,
+                              std::string* soundError) {
     const core::AlertRecord& a = form.Alert;
+    std::string failedSound;
     auto* alert = new win::TDesktopAlert(&form);
     try {
         alert->OnClose = [&form](ui::TObject*) { DesktopAlert1Close(form); };
@@ -54,17 +58,29 @@ win::TDesktopAlert* ShowAlarm(TForm1& form, const core::TAlarmRecord& alarm) {
         if (!form.SoundPath.empty() && core::FileExists(form.SoundPath)) {
             form.MediaPlayer1->FileName = form.SoundPath;
             form.MediaPlayer1->NotifyWindow = form.Handle();
-            form.MediaPlayer1->Open();
-            form.MediaPlayer1->Play();
+            try {
+                form.MediaPlayer1->Open();
+                form.MediaPlayer1->Play();
+            } catch (const core::AppError& e) {
+                failedSound = e.what();
+            }
         }
     } catch (...) {
         delete alert;
         throw;
     }
     alert->Execute();
+    if (!failedSound.empty()) {
+        if (!soundError)
+            throw core::AppError(failedSound);
+        if (soundError->empty())
+            *soundError = failedSound;
+    }
     return alert;
 }
 
-void DesktopAlert1Close(TForm1& form) { form.MediaPlayer1->Close(); }
+void DesktopAlert1Close(TForm1& form) {
+    form.MediaPlayer1->Close();
+}
 
 }  // namespace app

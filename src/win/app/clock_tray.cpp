@@ -68,10 +68,20 @@ TClockTray::~TClockTray() {
     form_.SetTrayHint = nullptr;
 }
 
+void TClockTray::ShowClock() {
+    if (!target_.Visible()) {
+        target_.SetItemCaption("Hide1", "&Hide");
+        target_.SetVisible(true);
+    }
+    ::SetForegroundWindow(form_.Handle());
+}
+
 void TClockTray::Run(Command command, bool savesStore) {
     core::TAlarmDB unused;
     if (savesStore && !form_.AlarmDB)
         return;
+    if (savesStore)
+        form_.ReloadAlarmsIfChanged();  // the option goes onto the file as it is now
     ClockCommandContext clock{target_,
                               form_.AlarmDB ? *form_.AlarmDB : unused,
                               app::AlarmFilePath,

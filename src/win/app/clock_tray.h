@@ -30,6 +30,9 @@ class TClockTray {
     // Null until the message loop has put the icon in the tray.
     TTrayIcon* TrayIcon1() { return trayIcon_.get(); }
 
+    // Shows the clock as "&Show" would, if it is hidden (asked by a second start).
+    void ShowClock();
+
   private:
     using Command = void (*)(ClockCommandContext&);
     // `savesStore`: the command rewrites the alarm file, which must not happen without a

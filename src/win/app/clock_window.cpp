@@ -3,13 +3,16 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "core/app/clock_db.h"
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
 #include "win/app/alarm_popup.h"
 #include "win/app/clock_tray.h"
 #include "win/app/local_time.h"
 #include "win/app/msg.h"
+#include "win/app/single_instance.h"
 #include "win/app/system_files.h"
 #include "win/app/window_shape.h"
 #include "win/skin/skin_data_component.h"
@@ -105,7 +108,9 @@ TForm1::TForm1(ui::TComponent* AOwner)
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
 
-    ShowAlarm = [this](const core::TAlarmRecord& alarm) { app::ShowAlarm(*this, alarm); };
+    ShowAlarm = [this](const core::TAlarmRecord& alarm) {
+        app::ShowAlarm(*this, alarm, &soundError_);
+    };
     Tray = std::make_unique<win::TClockTray>(*this);
 }
 
@@ -243,7 +248,11 @@ void TForm1::Timer1Timer(ui::TObject*) {
     if (!AlarmDB)
         return;
     // Every minute is tested once, also when a late tick missed its second 0.
-    for (core::TDateTime minute : minutes_.Tick(Now())) {
+    const std::vector<core::TDateTime> due = minutes_.Tick(Now());
+    if (!due.empty())
+        ReloadAlarmsIfChanged();
+    soundError_.clear();
+    for (core::TDateTime minute : due) {
         for (uint16_t index : core::DueAlarmIndices(*AlarmDB, minute)) {
             core::TAlarmRecord alarm = AlarmDB->GetAlarm(index);
             if (ShowAlarm)
@@ -253,6 +262,25 @@ void TForm1::Timer1Timer(ui::TObject*) {
     const int64_t minute = core::MinuteStamp(Now());
     if (minute >= hintAlarmMinute_ || minute < hintMinute_)
         UpdateTrayHint();
+    // Every popup is up; the timer's dispatch shows the sound's error box once.
+    if (!soundError_.empty())
+        throw core::AppError(std::exchange(soundError_, std::string()));
+}
+
+bool TForm1::ReloadAlarmsIfChanged() {
+    if (!AlarmDB || !AlarmDB->ReloadIfChanged(AlarmFilePath))
+        return false;
+    UpdateTrayHint();
+    return true;
+}
+
+LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == ShowClockMessage()) {  // a second start from our folder
+        if (Tray)
+            Tray->ShowClock();
+        return 0;
+    }
+    return ui::TForm::WndProc(msg, wParam, lParam);
 }
 
 void TForm1::StartDrag() {

@@ -25,7 +25,7 @@ class TClockTray;
 }
 namespace skin {
 class TSkinData;
-}
+}  // namespace win
 
 namespace app {
 
@@ -84,6 +84,12 @@ class TForm1 : public ui::TForm {
     // the tip has had its minute, or the clock went back.
     void UpdateTrayHint();
 
+    // The one place the clock asks whether another program (alarmtool, an editor) changed the
+    // alarm file since the store last read or wrote it, and reads it again if so: before each
+    // minute's test of the alarms and before every change that is saved. True when reloaded;
+    // the tray tip then follows the store as read.
+    bool ReloadAlarmsIfChanged();
+
     // Where the pieces of other parts plug in: the tray icon's tip (the name, and the next
     // alarm once the store is open) and the alarm popup (given each due alarm, in store order;
     // the desktop alert with the design's sound unless replaced). Unset, they do nothing.
@@ -98,6 +104,9 @@ class TForm1 : public ui::TForm {
     std::string ExeName;
     std::vector<std::string> Arguments;
 
+  protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
   private:
     void StartDrag();
     void LoadDesign(const std::string& exeFolder);
@@ -108,6 +117,7 @@ class TForm1 : public ui::TForm {
     // The minute the tip was made in, and that of the alarm it names (none: the largest).
     int64_t hintMinute_ = 0;
     int64_t hintAlarmMinute_ = -1;
+    std::string soundError_;  // of this tick's popups, reported once after them
 };
 
 extern TForm1* Form1;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/app/clock_db.h"
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
 #include "win/ui/handles.h"
@@ -61,8 +62,7 @@ core::Bytes ReadFileUnshared(const std::string& path) {
     LARGE_INTEGER size;
     if (!::GetFileSizeEx(file.get(), &size))
         throw core::StreamReadError();
-    // A design file holds a picture or a movie and a sound; far below this.
-    if (size.QuadPart > LONGLONG(1) << 30)
+    if (uint64_t(size.QuadPart) > core::kMaxDesignFileSize)
         throw core::StreamReadError();
     core::Bytes bytes(static_cast<size_t>(size.QuadPart));
     if (!bytes.empty())

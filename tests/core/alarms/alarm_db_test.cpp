@@ -1,6 +1,8 @@
 #include "core/alarms/alarm_db.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -295,19 +297,30 @@ TEST(AlarmStore, BytesAfterTheLastRecordAreIgnored) {
 TEST(AlarmStore, AFileThatCannotBeOpenedNamesThePath) {
     TempFile file;
     file.Write(Header(0));
-    ::chmod(file.path().c_str(), 0);
-    if (::access(file.path().c_str(), R_OK) == 0)
-        GTEST_SKIP() << "running with full rights";
+    // No descriptor is left to open it with, whoever runs the test.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &old), 0);
+    std::vector<int> held;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0 && held.size() < 100000;)
+        held.push_back(fd);
+    rlimit none = old;
+    none.rlim_cur = 0;
+    ::setrlimit(RLIMIT_NOFILE, &none);
+    std::string error;
     TAlarmDB db;
     try {
         db.LoadFromFile(file.path());
-        FAIL() << "no error";
     } catch (const core::FileError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"" + file.path() + "\". ", 0), 0u);
+        error = e.what();
     }
+    ::setrlimit(RLIMIT_NOFILE, &old);
+    for (int fd : held)
+        ::close(fd);
+    EXPECT_EQ(error.rfind("Cannot open file \"" + file.path() + "\". ", 0), 0u) << error;
 }
 
-// A failed save leaves the old file whole and the store's memory as it was.
+// A failed save leaves the old file whole, no temporary behind, and the store's memory as it
+// was.
 TEST(AlarmStore, AFailedSaveKeepsTheOldFileAndTheMemory) {
     TempFile file;
     TAlarmDB db;
@@ -316,21 +329,21 @@ TEST(AlarmStore, AFailedSaveKeepsTheOldFileAndTheMemory) {
     db.SaveToFile(file.path());
     const Bytes saved = file.Read();
     db.AddAlarm(MakeAlarm(1, 8, 0, "unsaved"));
-    // The temporary cannot be made while a folder sits at its name.
-    ASSERT_EQ(::mkdir((file.path() + ".new").c_str(), 0700), 0);
-    try {
-        db.SaveToFile(file.path());
-        FAIL() << "no error";
-    } catch (const core::FileError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + file.path() + "\". ", 0),
-                  0u);
+    {
+        alarm_test::FileSizeLimit limit(saved.size());
+        EXPECT_THROW(db.SaveToFile(file.path()), core::StreamError);
     }
-    ::rmdir((file.path() + ".new").c_str());
     EXPECT_EQ(file.Read(), saved);
+    EXPECT_TRUE(file.Temporaries().empty());
     EXPECT_EQ(db.Count(), 2);
     EXPECT_EQ(db.GetAlarm(1).Title(), "unsaved");
     const std::string noFolder = file.path() + ".missing/Alarm.sav";
-    EXPECT_THROW(db.SaveToFile(noFolder), core::FileError);
+    try {
+        db.SaveToFile(noFolder);
+        FAIL() << "no error";
+    } catch (const core::FileError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + noFolder + "\". ", 0), 0u);
+    }
 }
 
 TEST(AlarmStore, RefusesAlarmsBeyondTheCountsRange) {
@@ -355,6 +368,60 @@ TEST(AlarmStore, RefusesAlarmsBeyondTheCountsRange) {
     reread.LoadFromFile(file.path());
     EXPECT_EQ(reread.Count(), 65535);
     EXPECT_EQ(reread.GetAlarm(65534), r);
+}
+
+}  // namespace
+
+namespace {
+
+// Another program writes the store: the holder of the store sees it before its next use.
+TEST(AlarmStoreOnDisk, ReloadsWhatAnotherWriterSavedAndOnlyThat) {
+    TempFile file;
+    TAlarmDB clock, other;
+    OpenLikeTheClock(clock, file.path());
+    EXPECT_FALSE(clock.ReloadIfChanged(file.path())) << "its own file";
+    clock.AddAlarm(MakeAlarm(1, 7, 0, "mine"));
+    clock.SaveToFile(file.path());
+    EXPECT_FALSE(clock.ReloadIfChanged(file.path())) << "its own save";
+
+    other.LoadFromFile(file.path());
+    other.AddAlarm(MakeAlarm(1, 8, 0, "theirs"));
+    other.SaveToFile(file.path());
+    const unsigned generation = clock.Generation();
+    ASSERT_TRUE(clock.ReloadIfChanged(file.path()));
+    EXPECT_EQ(clock.Generation(), generation + 1);
+    ASSERT_EQ(clock.Count(), 2);
+    EXPECT_EQ(clock.GetAlarm(1).Title(), "theirs");
+    EXPECT_FALSE(clock.ReloadIfChanged(file.path()));
+    // The clock's next change goes onto the other's store: both alarms survive.
+    clock.AddAlarm(MakeAlarm(1, 9, 0, "mine too"));
+    clock.SaveToFile(file.path());
+    other.LoadFromFile(file.path());
+    EXPECT_EQ(other.Count(), 3);
+}
+
+TEST(AlarmStoreOnDisk, KeepsItsMemoryWhenTheFileIsGoneCutOrForeign) {
+    TempFile file;
+    TAlarmDB clock;
+    OpenLikeTheClock(clock, file.path());
+    clock.AddAlarm(MakeAlarm(1, 7, 0, "kept"));
+    clock.SaveToFile(file.path());
+    const Bytes cut = FileOf(Header(2), {MakeAlarm(1, 8, 0, "half")});
+    const Bytes foreign = {'M', 'Z', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const Bytes* bytes : {&cut, &foreign, static_cast<const Bytes*>(nullptr)}) {
+        std::remove(file.path().c_str());
+        if (bytes)
+            core::WriteFileAtomic(file.path(), bytes->data(), bytes->size());
+        EXPECT_FALSE(clock.ReloadIfChanged(file.path()));
+        ASSERT_EQ(clock.Count(), 1);
+        EXPECT_EQ(clock.GetAlarm(0).Title(), "kept");
+    }
+    // Once the file is a store again, it is read.
+    TAlarmDB other;
+    other.InitDefaults();
+    other.SaveToFile(file.path());
+    EXPECT_TRUE(clock.ReloadIfChanged(file.path()));
+    EXPECT_EQ(clock.Count(), 0);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #pragma once
 // Temporary alarm files and records for the alarm tests.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/alarms/alarm_record.h"
 #include "core/common/bytes.h"
@@ -25,7 +29,17 @@ class TempFile {
     }
     ~TempFile() {
         std::remove(path_.c_str());
-        std::remove((path_ + ".new").c_str());
+        for (const std::string& t : Temporaries())
+            std::remove(t.c_str());
+    }
+    // The atomic save's temporaries of this file that are on disk now.
+    std::vector<std::string> Temporaries() const {
+        std::vector<std::string> found;
+        const std::filesystem::path p(path_);
+        for (const auto& e : std::filesystem::directory_iterator(p.parent_path()))
+            if (core::IsTemporaryOf(e.path().filename().string(), p.filename().string()))
+                found.push_back(e.path().string());
+        return found;
     }
     const std::string& path() const { return path_; }
     void Write(const core::Bytes& bytes) const {
@@ -35,6 +49,30 @@ class TempFile {
 
   private:
     std::string path_;
+};
+
+// Files this process (and the tools it starts) writes cannot grow past `bytes` while this
+// lives: a failed write that holds for root too. The signal that would end the writer is
+// ignored, so the write itself fails (EFBIG).
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = old_;
+        lowered.rlim_cur = bytes;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
 };
 
 inline core::TAlarmRecord MakeAlarm(uint8_t type,

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -168,12 +169,19 @@ TEST(AlarmTool, AFailedSaveIsReportedAndTheFileKept) {
     TempFile file;
     Add(file.path(), {"--type", "daily", "--time", "08:00", "--title", "keep"});
     const Bytes before = file.Read();
-    ASSERT_EQ(::mkdir((file.path() + ".new").c_str(), 0700), 0);
-    const Result r = Add(file.path(), {"--type", "daily", "--time", "09:00", "--title", "x"});
-    ::rmdir((file.path() + ".new").c_str());
+    Result r;
+    {
+        alarm_test::FileSizeLimit limit(before.size());
+        r = Add(file.path(), {"--type", "daily", "--time", "09:00", "--title", "x"});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Stream write error"), std::string::npos) << r.err;
+    EXPECT_EQ(file.Read(), before);
+    EXPECT_TRUE(file.Temporaries().empty());
+    r = Add(file.path() + ".missing/Alarm.sav",
+            {"--type", "daily", "--time", "09:00", "--title", "x"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot create file"), std::string::npos) << r.err;
-    EXPECT_EQ(file.Read(), before);
 }
 
 TEST(AlarmTool, RefusesFilesThatAreNotAlarmStores) {
@@ -190,6 +198,37 @@ TEST(AlarmTool, RefusesFilesThatAreNotAlarmStores) {
     }
     EXPECT_EQ(RunTool({"list", missing.path()}).status, 2);
     EXPECT_FALSE(core::FileExists(missing.path()));
+}
+
+// Whatever a stored record holds, list prints it as text that cannot drive the terminal and
+// says when a time or date is no time or date.
+TEST(AlarmTool, ListShowsStoredBytesAsWhatTheyAre) {
+    TempFile file;
+    core::TAlarmDB db;
+    db.InitDefaults();
+    core::TAlarmRecord r = alarm_test::MakeAlarm(core::atOnce, 8, 0, "\x1b[31mred\x07");
+    r.SetAlarmTime(std::numeric_limits<double>::quiet_NaN());
+    r.SetAlarmDate(1e300);
+    r.SetToDoText("tab\there\x7f");
+    db.AddAlarm(r);
+    db.SaveToFile(file.path());
+    const Result list = RunTool({"list", file.path()});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.out.find("0\tOnce\tno time (nan)\tno date (1.0000000000000001e+300)\t"
+                            "\\x1B[31mred\\x07\ttab\\there\\x7F\n"),
+              std::string::npos)
+        << list.out;
+}
+
+TEST(AlarmTool, HelpAndAFolderAreAnsweredPlainly) {
+    const Result help = RunTool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: alarmtool list FILE\n", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("alarmtool next FILE --from"), std::string::npos);
+    const std::string folder = ::testing::TempDir();
+    const Result r = RunTool({"list", folder});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "alarmtool: \"" + folder + "\" is a folder, not an alarm file\n");
 }
 
 }  // namespace

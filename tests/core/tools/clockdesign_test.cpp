@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/app/clock_db.h"
@@ -87,6 +88,44 @@ TEST_F(ClockDesignTool, ErrorsExitWithTwoAndWriteNothing) {
     EXPECT_EQ(RunTool("pack onlyone").status, 2);
     EXPECT_EQ(RunTool("frobnicate a b").status, 2);
     EXPECT_EQ(RunTool("dump " + Q("nothing.clk")).status, 2);
+}
+
+// dump and unpack say what is wrong with a file instead of writing out a design that is not
+// the one in it; nothing larger than a design can be is read.
+TEST_F(ClockDesignTool, DumpAndUnpackRefuseWhatIsNotAWholeDesign) {
+    Write("face.bmp", "BM-face-bytes");
+    Write("ring.wav", "RIFF-sound");
+    Write("d.ini", "[Clock]\nFace=face.bmp\n[Alert]\nSound=ring.wav\n");
+    ASSERT_EQ(RunTool("pack " + Q("d.ini") + " " + Q("d.clk")).status, 0);
+    const core::Bytes whole = core::ReadWholeFile(Path("d.clk"));
+    auto writeCut = [&](const std::string& name, size_t drop, char firstByte) {
+        core::Bytes b(whole.begin(), whole.end() - ptrdiff_t(drop));
+        b[0] = uint8_t(firstByte);
+        core::WriteWholeFile(Path(name), b.data(), b.size());
+    };
+    writeCut("nosound.clk", 4, 'Z');
+    writeCut("noface.clk", 10 + 3, 'Z');
+    writeCut("magic.clk", 0, '\x1b');
+    fs::resize_file(Path("d.clk"), 0);
+    std::ofstream(Path("huge.clk")).close();
+    fs::resize_file(Path("huge.clk"), (uint64_t(1) << 30) + 1);  // sparse: costs no disk
+    const struct {
+        const char* file;
+        std::string message;
+    } cases[] = {
+        {"nosound.clk", "nosound.clk: the sound is cut short (6 of 10 bytes)"},
+        {"noface.clk", "noface.clk: the face is cut short (10 of 13 bytes)"},
+        {"magic.clk", "magic.clk: not a clock design file (it begins \"\\x1BQM\", not \"ZQM\")"},
+        {"huge.clk", "huge.clk\" is 1073741825 bytes, more than a clock design file can be"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& args : {"dump " + Q(c.file), "unpack " + Q(c.file) + " out"}) {
+            const RunResult r = RunTool(args);
+            EXPECT_EQ(r.status, 2) << args;
+            EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+            EXPECT_FALSE(fs::exists(dir_ / "out"));
+        }
+    }
 }
 
 }  // namespace

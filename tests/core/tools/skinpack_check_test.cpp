@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/common/bitmap.h"
@@ -75,19 +77,54 @@ TEST_F(SkinpackCheck, PrintsObjectsColoursAndCaptionButtons) {
     EXPECT_EQ(r.ReadString("Button 4", "Name", "absent"), "absent");
 }
 
-TEST_F(SkinpackCheck, BadInputFailsWithStatusTwo) {
-    EXPECT_EQ(Run("skinpack", "check " + Path("missing.skin")), 2);
-    EXPECT_NE(Read("err.txt").find("missing.skin"), std::string::npos);
-    Write("junk.skin", "this is not a skin");
-    EXPECT_EQ(Run("skinpack", "check " + Path("junk.skin")), 2);
-    EXPECT_NE(Read("err.txt").find("not a readable skin"), std::string::npos);
+TEST_F(SkinpackCheck, BadInputFailsWithStatusTwoNamingTheFileAndTheFault) {
+    const core::Bytes picture = core::EncodeBmp24(core::Bitmap(8, 4, 0x808080));
+    const core::Bytes whole = core::EncodeSkinFile(core::BuildSkinArchive(
+        {{"a.ini", Text("[Personality]\nTop=top.bmp\n")}, {"top.bmp", picture}}));
+    core::WriteWholeFile(Path("half.skin"), whole.data(), whole.size() / 2);
+    Write("junk.skin", "this is not a skin, not at all");
     core::Bytes old = core::BuildSkinArchive({{"a.ini", Text("[x]")}});
     core::PutU32(old.data(), 10000);
     WriteSkin("old.skin", old);
-    EXPECT_EQ(Run("skinpack", "check " + Path("old.skin")), 2);
-    EXPECT_NE(Read("err.txt").find("Older Skin File"), std::string::npos);
+    WriteSkin("broken.skin", core::BuildSkinArchive(
+                                 {{"a.ini", Text("[Personality]\nTop=top.bmp\n"
+                                                 "[Progress]\nBitmap=gone.bmp\n")},
+                                  {"top.bmp", core::Bytes(picture.begin(), picture.end() - 40)}}));
+    core::Bytes names = core::BuildSkinArchive({{"a.ini", Text("[x]")}});
+    core::PutU32(&names[4], 100000);
+    names.insert(names.begin() + 16, 100000 - 5, '\n');
+    names.insert(names.end(), 4 * 100000, 0);
+    WriteSkin("names.skin", names);
+    core::Bytes tiny(20, 0);
+    core::PutU32(tiny.data(), 60u << 20);  // 60 MB from 16 bytes: padding, not a skin
+    core::WriteWholeFile(Path("tiny.skin"), tiny.data(), tiny.size());
+    std::ofstream(Path("huge.skin")).close();
+    std::filesystem::resize_file(Path("huge.skin"), uint64_t(4) << 30);  // sparse
+
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"missing.skin", "Cannot open file \"" + Path("missing.skin") + "\""},
+        {"half.skin", "\"" + Path("half.skin") + "\" is not a skin file: it is cut short"},
+        {"junk.skin", "\"" + Path("junk.skin") + "\" is not a skin file: it declares"},
+        {"tiny.skin", "is not a skin file: it declares 62914560 bytes, more than its 16 bytes"},
+        {"old.skin", "is not a readable skin: the archive's version is 10000, not 20000"},
+        {"broken.skin", "[Personality] Top=top.bmp: "},
+        {"broken.skin", "[Progress] Bitmap=gone.bmp: no such entry in the archive"},
+        {"names.skin", "is not a readable skin: it names 99996 entries, more than 4096"},
+        {"huge.skin", "is 4294967296 bytes, more than a skin file can be"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run("skinpack", "check " + Path(c.file)), 2) << c.file;
+        EXPECT_NE(Read("err.txt").find(c.message), std::string::npos) << Read("err.txt");
+        EXPECT_TRUE(Read("out.txt").empty()) << c.file;
+    }
+    for (const char* file : {"half.skin", "junk.skin", "huge.skin"}) {
+        EXPECT_EQ(Run("skinpack", "decode " + Path(file) + " " + Path("out.bin")), 2) << file;
+        EXPECT_NE(Read("err.txt").find(Path(file)), std::string::npos) << Read("err.txt");
+    }
     EXPECT_EQ(Run("skinpack", "check"), 2);
-    EXPECT_TRUE(Read("out.txt").empty());
 }
 
 // Our default skin, drawn by skinart from assets/skin/Default.ini: every picture the

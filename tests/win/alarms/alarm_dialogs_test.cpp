@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "win/alarms/dialog_driver.h"
 #include "core/alarms/alarm_db.h"
 #include "core/alarms/alarm_edit.h"
 #include "core/common/file_io.h"
 #include "win/alarms/alarm_list.h"
 #include "win/alarms/alarm_modify.h"
+#include "win/alarms/dialog_driver.h"
 #include "win/app/dialog_commands.h"
 #include "win/app/local_time.h"
 #include "win/win_test_support.h"
@@ -23,7 +23,7 @@ using wintest::DialogDriver;
 using wintest::VisibleForm;
 
 class AlarmDialogsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ::GetTempPathA(MAX_PATH, temp);
@@ -39,7 +39,8 @@ protected:
     }
 
     void SaveStore(std::vector<TAlarmRecord> records) {
-        for (const TAlarmRecord& r : records) db_.AddAlarm(r);
+        for (const TAlarmRecord& r : records)
+            db_.AddAlarm(r);
         db_.SaveToFile(path_);
         before_ = core::ReadWholeFile(path_);
     }
@@ -64,7 +65,8 @@ protected:
     static void PressListButton(DialogDriver& d, int number) {
         d.Then([number] {
             auto* list = VisibleForm<TfrmAlarmList>("TfrmAlarmList");
-            if (!list) return false;
+            if (!list)
+                return false;
             ui::TButton* b[] = {list->Button1, list->Button2, list->Button3, list->Button4};
             wintest::PostClick(b[number - 1]);
             return true;
@@ -73,7 +75,8 @@ protected:
     static void InEditor(DialogDriver& d, std::function<void(TfrmModifyAlarm&)> act) {
         d.Then([act] {
             auto* editor = VisibleForm<TfrmModifyAlarm>("TfrmModifyAlarm");
-            if (!editor) return false;
+            if (!editor)
+                return false;
             act(*editor);
             return true;
         });
@@ -81,7 +84,8 @@ protected:
     static void InList(DialogDriver& d, std::function<void(TfrmAlarmList&)> act) {
         d.Then([act] {
             auto* list = VisibleForm<TfrmAlarmList>("TfrmAlarmList");
-            if (!list) return false;
+            if (!list)
+                return false;
             act(*list);
             return true;
         });
@@ -133,7 +137,8 @@ TEST_F(AlarmDialogsTest, AddWithoutChangesStoresAOnceAlarmForToday) {
     EXPECT_DOUBLE_EQ(r.AlarmTime(), 0.5);
     EXPECT_DOUBLE_EQ(std::trunc(r.AlarmDate()), alarms::Today());
     EXPECT_EQ(r.WeekDay(), 0);
-    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i) EXPECT_EQ(r.data()[i], 0);
+    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i)
+        EXPECT_EQ(r.data()[i], 0);
 }
 
 TEST_F(AlarmDialogsTest, AddWeeklyWithoutDayAndMonthlyOnTheFifteenth) {
@@ -177,7 +182,8 @@ TEST_F(AlarmDialogsTest, EditChangingTheTypeKeepsTheUnusedFieldsAndCutsLongTitle
     TAlarmRecord weekly = Record(core::atEveryWeek, "Gym", core::EncodeTime(7, 30, 0, 0));
     weekly.SetWeekDay(4);
     weekly.SetAlarmDate(core::EncodeDate(2025, 2, 3));
-    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i) weekly.data()[i] = 0xAB;
+    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i)
+        weekly.data()[i] = 0xAB;
     SaveStore({weekly});
 
     DialogDriver d;
@@ -210,7 +216,8 @@ TEST_F(AlarmDialogsTest, EditChangingTheTypeKeepsTheUnusedFieldsAndCutsLongTitle
     EXPECT_DOUBLE_EQ(r.AlarmDate(), core::EncodeDate(2025, 2, 3));
     EXPECT_EQ(r.Title(), std::string(64, 'x'));
     EXPECT_NEAR(r.AlarmTime() - std::trunc(r.AlarmTime()), core::EncodeTime(7, 30, 0, 0), 1e-9);
-    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i) EXPECT_EQ(r.data()[i], 0xAB);
+    for (size_t i = TAlarmRecord::kSize - 6; i < TAlarmRecord::kSize; ++i)
+        EXPECT_EQ(r.data()[i], 0xAB);
 }
 
 TEST_F(AlarmDialogsTest, CancelNoAndDeleteWithoutSelectionChangeNothing) {
@@ -289,6 +296,37 @@ TEST_F(AlarmDialogsTest, DeleteOnAnEmptyTableAsksNothingAndYesDeletesTheSelected
     EXPECT_EQ(changes_, std::vector<unsigned>{2});
 }
 
+// Another program changes the file while the list is open: the delete removes the alarm the
+// user chose, where it now stands, and keeps the other program's changes.
+TEST_F(AlarmDialogsTest, DeleteWhileAnotherProgramChangedTheFileActsOnTheChosenAlarm) {
+    wintest::RecordingMessageBox boxes;
+    boxes.answer = IDYES;
+    SaveStore({Record(1, "A", 0.1), Record(1, "B", 0.2), Record(1, "C", 0.3)});
+    const std::string path = path_;
+    DialogDriver d;
+    InList(d, [path](TfrmAlarmList& list) {
+        core::TAlarmDB other;
+        other.LoadFromFile(path);
+        other.DeleteAlarm(0);
+        other.AddAlarm(Record(1, "D", 0.4));
+        other.SaveToFile(path);
+        wintest::SelectRow(list.ListView1, 1);  // still shows A, B, C: this is B
+    });
+    PressListButton(d, 2);
+    InList(d, [](TfrmAlarmList& list) {
+        ASSERT_EQ(list.ListView1->ItemCount(), 2);
+        EXPECT_EQ(list.ListView1->Item(0).caption, "C");
+        EXPECT_EQ(list.ListView1->Item(1).caption, "D");
+    });
+    PressListButton(d, 4);
+    RunAlarmList(d);
+    core::TAlarmDB stored = StoredAlarms();
+    ASSERT_EQ(stored.Count(), 2);
+    EXPECT_EQ(stored.GetAlarm(0).Title(), "C");
+    EXPECT_EQ(stored.GetAlarm(1).Title(), "D");
+    EXPECT_EQ(db_.Count(), 2) << "the clock's store is the file's";
+}
+
 TEST_F(AlarmDialogsTest, EditingTheSecondOfThreeRewritesOnlyIt) {
     SaveStore({Record(1, "first", 0.1), Record(1, "second", 0.2), Record(1, "third", 0.3)});
     DialogDriver d;
@@ -320,10 +358,12 @@ TEST_F(AlarmDialogsTest, EditingTheSecondOfThreeRewritesOnlyIt) {
 }
 
 TEST_F(AlarmDialogsTest, RowsShowTheStoreWithTimeOfDayOnlyAndBadRecordsSurviveAnEdit) {
-    TAlarmRecord weekly = Record(core::atEveryWeek, "Weekly", 45000 + core::EncodeTime(7, 30, 0, 0));
+    TAlarmRecord weekly =
+        Record(core::atEveryWeek, "Weekly", 45000 + core::EncodeTime(7, 30, 0, 0));
     weekly.SetWeekDay(2);
     TAlarmRecord bad;
-    for (size_t i = 0; i < TAlarmRecord::kSize; ++i) bad.data()[i] = 0xE9;
+    for (size_t i = 0; i < TAlarmRecord::kSize; ++i)
+        bad.data()[i] = 0xE9;
     bad.SetAlarmType(9);
     bad.SetWeekDay(77);
     bad.SetAlarmTime(0.75);
@@ -333,7 +373,8 @@ TEST_F(AlarmDialogsTest, RowsShowTheStoreWithTimeOfDayOnlyAndBadRecordsSurviveAn
     std::vector<ui::TListItem> rows;
     int typeShown = 0;
     InList(d, [&](TfrmAlarmList& list) {
-        for (int i = 0; i < list.ListView1->ItemCount(); ++i) rows.push_back(list.ListView1->Item(i));
+        for (int i = 0; i < list.ListView1->ItemCount(); ++i)
+            rows.push_back(list.ListView1->Item(i));
         wintest::SelectRow(list.ListView1, 1);
     });
     PressListButton(d, 3);

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include "core/alarms/alarm_db.h"
 #include "core/app/clock_design.h"
 #include "core/app/time_format.h"
 #include "core/common/bitmap.h"
+#include "core/common/errors.h"
 #include "core/common/file_io.h"
 #include "win/app/clock_tray.h"
 #include "win/app/clock_window.h"
@@ -342,6 +344,65 @@ TEST_F(ClockWindowTest, TheTrayTipNamesTheNextAlarmAndFollowsTheStoreAndTheClock
             return !tray || !::IsWindowVisible(tray) || !child || !::IsWindowVisible(child);
         },
         3000));
+}
+
+BOOL CALLBACK CountPopup(HWND hwnd, LPARAM count) {
+    if (ClassOf(hwnd) == "TFormDesktopAlert" && ::IsWindowVisible(hwnd))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// The design's sound is no wave file: the alarms still show, all of them, and the error box
+// comes once, after them.
+TEST_F(ClockWindowTest, ASoundThatCannotBeOpenedCostsNoAlarmAndIsReportedOnce) {
+    WriteFiles();
+    app::TForm1* f = Create();
+    ASSERT_FALSE(f->SoundPath.empty());
+    for (const char* title : {"first", "second"}) {
+        core::TAlarmRecord a;
+        a.SetAlarmType(1);
+        a.SetAlarmTime(core::EncodeTime(10, 31, 0, 0));
+        a.SetTitle(title);
+        f->AlarmDB->AddAlarm(a);
+    }
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 31, 0, 0);
+    int errors = 0;
+    try {
+        f->Timer1Timer(f);
+    } catch (const core::AppError& e) {
+        ++errors;
+        EXPECT_STRNE(e.what(), "");
+    }
+    EXPECT_EQ(errors, 1);
+    int popups = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountPopup, reinterpret_cast<LPARAM>(&popups));
+    EXPECT_EQ(popups, 2);
+    EXPECT_FALSE(f->MediaPlayer1->IsOpen());
+}
+
+// Another program adds an alarm to the running clock's file: it rings at its minute and the
+// clock's own next save keeps it.
+TEST_F(ClockWindowTest, AnAlarmAddedByAnotherProgramRingsAndSurvivesTheNextSave) {
+    WriteFiles();
+    app::TForm1* f = Create();
+    std::vector<std::string> shown;
+    f->ShowAlarm = [&](const core::TAlarmRecord& a) { shown.push_back(a.Title()); };
+    core::TAlarmDB other;
+    other.LoadFromFile(folder + "Alarm.sav");
+    core::TAlarmRecord a;
+    a.SetAlarmType(1);
+    a.SetAlarmTime(core::EncodeTime(10, 31, 0, 0));
+    a.SetTitle("from alarmtool");
+    other.AddAlarm(a);
+    other.SaveToFile(folder + "Alarm.sav");
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 31, 0, 0);
+    f->Timer1Timer(f);
+    ASSERT_EQ(shown, std::vector<std::string>{"from alarmtool"});
+    f->AlarmDB->SetAutoRun(true);
+    f->AlarmDB->SaveToFile(folder + "Alarm.sav");
+    other.LoadFromFile(folder + "Alarm.sav");
+    ASSERT_EQ(other.Count(), 1);
+    EXPECT_EQ(other.GetAlarm(0).Title(), "from alarmtool");
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #pragma once
-// The process's GDI objects by kind, for the benchmarks that check what a round of windows
-// gives back.
+// What the benchmarks count of a process's GUI objects. Wine answers GetGuiResources with 0;
+// there a live GDI object is also named by its handle-table index alone, so probing every
+// index counts them.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
-// Index: OBJ_PEN .. OBJ_COLORSPACE. Wine answers GetGuiResources with 0; there a live object
-// is also named by its handle-table index alone, so probing every index counts them.
+namespace benchgui {
+
+// The process's GDI objects by kind (index: OBJ_PEN .. OBJ_COLORSPACE).
 struct GdiCount {
     DWORD total = 0;
     DWORD byKind[16] = {};
@@ -52,3 +55,20 @@ inline std::string KindChanges(const GdiCount& from, const GdiCount& to) {
                    std::to_string(long(to.byKind[k]) - long(from.byKind[k]));
     return out.empty() ? "none" : out;
 }
+
+inline BOOL CALLBACK CountPopup(HWND hwnd, LPARAM lp) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (std::strcmp(name, "TFormDesktopAlert") == 0)
+        ++*reinterpret_cast<int*>(lp);
+    return TRUE;
+}
+
+// Alert popups of this thread.
+inline int PopupWindows() {
+    int n = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountPopup, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+}  // namespace benchgui
