@@ -7,6 +7,7 @@
 #include "core/skin/skin_options.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
+#include "win/skin/skin_popup_menus.h"
 #include "win/skin/system_menu_items.h"
 #include "win/ui/window_subclass.h"
 
@@ -381,8 +382,14 @@ void TFormSkin::ReadIcon() {
 
 // Control skins plug in here: the skins of the window's child controls are made when the
 // window is set up, taken off when it is detached and refreshed when the skin is reapplied.
-void TFormSkin::SkinChildren() {}
-void TFormSkin::UnskinChildren() {}
+void TFormSkin::SkinChildren() {
+    SkinPopupMenus(*this);
+    SkinMainMenu(*this);
+}
+void TFormSkin::UnskinChildren() {
+    UnskinPopupMenus(*this);
+    UnskinMainMenu(*this);
+}
 void TFormSkin::ReapplyChildren() {}
 
 LRESULT TFormSkin::Handle(UINT msg,
