@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/skin/skin_options.h"
+#include "win/skin/menu_bar_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
 #include "win/skin/skin_popup_menus.h"
@@ -42,6 +43,15 @@ core::TWindowState PlacementState(HWND hwnd) {
     if (wp.showCmd == SW_SHOWMINIMIZED || ::IsIconic(hwnd))
         return core::wsMinimized;
     return core::wsNormal;
+}
+
+// The form's main menu, which a menu bar takes its items from.
+ui::TMainMenu* MainMenuOf(ui::TForm* form) {
+    if (form)
+        for (ui::TComponent* c : form->Components())
+            if (auto* menu = dynamic_cast<ui::TMainMenu*>(c))
+                return menu;
+    return nullptr;
 }
 
 }  // namespace
@@ -162,6 +172,12 @@ void TFormSkin::Attach() {
             SetStyleBits(WS_CAPTION, false);
         metrics_ = core::FrameMetricsOf(data_.Data(), kind_);
         MakeButtons();
+        if (mdi_ != mdiChild && ::GetMenu(hwnd_)) {
+            auto bar = std::make_unique<TMenuBarSkin>(*this, MainMenuOf(form_));
+            bar->BuildBar();
+            menuBar_ = std::move(bar);
+            metrics_.menuBar = ::GetSystemMetrics(SM_CYMENU);
+        }
         if (mdi_ == mdiChild) {
             const int system = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME);
             if (metrics_.caption < system)
