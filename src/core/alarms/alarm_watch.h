@@ -21,7 +21,7 @@ class TAlarmDB;
 // The state file's name, beside "Alarm.sav".
 constexpr char kAlarmStateFileName[] = "Alarm.state";
 
-// Seconds since 1 January 0001 00:00 (-1 outside the calendar): the snoozes' time line.
+// MinuteStamp × 60 plus the seconds (-1 outside the calendar): the snoozes' time line.
 int64_t SecondStamp(TDateTime value);
 
 struct TSnooze {

@@ -440,8 +440,12 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             return 0;
         }
-        // A right click on the body comes as a client click; on the drag area (a caption hit)
-        // some systems track it themselves and send only the context menu message.
+        // A right click on the drag area (a caption hit) comes as a non-client click, which
+        // some systems would track themselves and then swallow.
+        case WM_NCRBUTTONDOWN:
+            if (OnContextMenu)
+                return 0;
+            break;
         case WM_RBUTTONUP:
         case WM_NCRBUTTONUP:
         case WM_CONTEXTMENU:
