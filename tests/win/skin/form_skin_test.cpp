@@ -333,9 +333,10 @@ TEST_F(FormSkinTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClos
         const core::TDataSkinObject* bg = host_->Skin().Find("MenuBackground");
         RECT mw;
         ::GetWindowRect(menuWindow, &mw);
-        if (bg)
+        if (bg) {
             EXPECT_EQ(skintest::WindowPixel(menuWindow, 0, (mw.bottom - mw.top) / 2),
                       skintest::FramePixel(bg->Picture, 1, 1, 0, bg->Picture.height / 2));
+        }
         const int count = ::GetMenuItemCount(menu);
         EXPECT_GT(count, 1);
         int closeAt = -1;
