@@ -94,6 +94,60 @@ TEST(ClockExit, ExitWithTheAlarmListOpenClosesTheListAndEnds) {
     clock.ExpectEnded();
 }
 
+// The alarm list opened and closed again, then a close message or Exit.
+TEST(ClockExit, AfterTheAlarmListWasClosedTheClockStillEnds) {
+    for (bool byMenu : {false, true}) {
+        RunningClock clock;
+        ASSERT_NE(clock.icon, nullptr);
+        HWND menu = OpenTrayMenu(clock.icon, clock.process.pid());
+        ASSERT_NE(menu, nullptr);
+        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);  // "&Alarms"
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        HWND list = clock.process.WaitForWindow("TfrmAlarmList");
+        ASSERT_NE(list, nullptr) << "no alarm list";
+        PostMessageA(list, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); })) << "list stays";
+        if (byMenu)
+            clock.ChooseFromTrayMenu(1);
+        else
+            PostMessageA(clock.form, WM_CLOSE, 0, 0);
+        clock.ExpectEnded();
+    }
+}
+
+// "Always On &Tip" taken off re-creates the clock's window; it still ends.
+TEST(ClockExit, AClockNoLongerOnTopStillEnds) {
+    for (bool byMenu : {false, true}) {
+        RunningClock clock;
+        ASSERT_NE(clock.icon, nullptr);
+        const LONG_PTR before = GetWindowLongPtrA(clock.form, GWL_EXSTYLE);
+        ASSERT_TRUE(before & WS_EX_TOPMOST);
+        HWND menu = nullptr;
+        if (byMenu) {
+            HWND led = FindChild(clock.form, "TLEDFontNum");
+            ASSERT_NE(led, nullptr);
+            PostMessageA(led, WM_CONTEXTMENU, WPARAM(led), MAKELPARAM(900, 700));
+            ASSERT_TRUE(WaitFor([&] { return VisibleMenus(clock.process.pid(), &menu) > 0; }));
+        } else {
+            menu = OpenTrayMenu(clock.icon, clock.process.pid());
+        }
+        ASSERT_NE(menu, nullptr);
+        for (int i = 0; i < 3; ++i)  // "Always On &Tip", past the separator
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+        HWND form = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            form = clock.process.WaitForWindow("TForm1");
+            return form && !(GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        })) << "still on top";
+        if (byMenu)
+            clock.ChooseFromTrayMenu(1);
+        else
+            PostMessageA(form, WM_CLOSE, 0, 0);
+        clock.ExpectEnded();
+    }
+}
+
 TEST(SingleClock, ASecondStartFromTheFolderShowsTheRunningClockAndEnds) {
     RunningClock clock;
     ASSERT_NE(clock.icon, nullptr);
