@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/skin/skin_options.h"
+#include "win/skin/control_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
 #include "win/skin/system_menu_items.h"
@@ -100,6 +101,7 @@ TFormSkin::TFormSkin(TSkinManager& manager, HWND hwnd, ui::TForm* form, TSkinDat
 
 TFormSkin::~TFormSkin() {
     Detach();
+    FreeControlSkins(false);
 }
 
 bool TFormSkin::Running() const {
@@ -381,9 +383,20 @@ void TFormSkin::ReadIcon() {
 
 // Control skins plug in here: the skins of the window's child controls are made when the
 // window is set up, taken off when it is detached and refreshed when the skin is reapplied.
-void TFormSkin::SkinChildren() {}
-void TFormSkin::UnskinChildren() {}
-void TFormSkin::ReapplyChildren() {}
+void TFormSkin::SkinChildren() {
+    SkinChildControls();
+}
+
+void TFormSkin::UnskinChildren() {
+    FreeControlSkins(true);
+}
+
+void TFormSkin::ReapplyChildren() {
+    const std::vector<TSkinControl*> skins = controlSkins_;
+    for (TSkinControl* s : skins)
+        if (std::find(controlSkins_.begin(), controlSkins_.end(), s) != controlSkins_.end())
+            s->Reapply();
+}
 
 LRESULT TFormSkin::Handle(UINT msg,
                           WPARAM wParam,
