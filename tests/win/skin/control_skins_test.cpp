@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "core/skin/control_button.h"
+#include "core/skin/control_parts.h"
 #include "core/skin/skin_draw.h"
 #include "win/alarms/alarm_modify.h"
 #include "win/alarms/dialog_driver.h"
@@ -20,6 +23,7 @@
 #include "win/skin/skin_combo.h"
 #include "win/skin/skin_date_time.h"
 #include "win/skin/skin_edit.h"
+#include "win/skin/skin_tabs.h"
 #include "win/skin/skin_test_support.h"
 #include "win/ui/date_time_picker.h"
 #include "win/ui/dialog_form.h"
@@ -275,6 +279,37 @@ TEST_F(ControlSkinsTest, ContainersEditsAndPickersWearTheSkin) {
     EXPECT_TRUE(d.Finished());
     EXPECT_FALSE(d.TimedOut());
     delete form;
+}
+
+TEST_F(ControlSkinsTest, TheEditorsPageShowsTheSkinsTabOnTheFaceColour) {
+    auto* editor = new alarms::TfrmModifyAlarm(nullptr);
+    DialogDriver d;
+    d.Then(WhenRunning(*editor));
+    d.Then([&] {
+        HWND tabs = editor->PageControl1->Handle();
+        editor->edtTitle->SetFocus();
+        EXPECT_NE(SkinOf<skin::TSkinTab>(editor->Handle(), tabs), nullptr);
+        EXPECT_EQ(COLORREF(editor->TabSheet1->Color()), Skin().ButtonFaceColour());
+        RECT item;
+        ::SendMessageA(tabs, TCM_GETITEMRECT, 0, LPARAM(&item));
+        const core::Rect tab =
+            core::TabRect(core::Rect{item.left, item.top, item.right, item.bottom}, true);
+        core::Bitmap expected(tab.Width(), tab.Height(), Skin().ButtonFaceColour());
+        core::DrawBlit(expected,
+                       core::TabBlit(Skin(), core::Rect{0, 0, tab.Width(), tab.Height()}, 2));
+        for (POINT p : {POINT{1, tab.Height() / 2}, POINT{tab.Width() / 2, 1}}) {
+            POINT s{tab.left + p.x, tab.top + p.y};
+            ::ClientToScreen(tabs, &s);
+            EXPECT_EQ(skintest::ScreenPixel(s.x, s.y), expected.At(p.x, p.y))
+                << "the selected tab, frame 2, at " << p.x << "," << p.y;
+        }
+        ::PostMessageA(editor->Handle(), WM_CLOSE, 0, 0);
+        return true;
+    });
+    editor->ShowModal();
+    EXPECT_TRUE(d.Finished());
+    EXPECT_FALSE(d.TimedOut());
+    delete editor;
 }
 
 TEST_F(ControlSkinsTest, DropDownListLooksHotPressedAndDisabledButNotByOpening) {
