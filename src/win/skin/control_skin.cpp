@@ -78,7 +78,9 @@ void TSkinControl::AttachControl(TFormSkin& formSkin, TSkinData& data, bool pain
     JoinControl(formSkin, data, paintsBackground);
     if (paintsBackground_)
         TakeColour();
-    Refresh();
+    // Painted with the next paint: the form skin's set-up redraws the whole window anyway.
+    if (hwnd_)
+        ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void TSkinControl::AttachWindow(HWND hwnd, TSkinData& data, TFormSkin& formSkin) {
