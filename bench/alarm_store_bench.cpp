@@ -17,6 +17,7 @@
 #include "core/app/tray_hint.h"
 #include "core/common/date_time.h"
 #include "core/common/file_io.h"
+#include "full_alarm_store.h"
 
 namespace {
 
@@ -31,22 +32,6 @@ double MedianMs(int runs, const std::function<void()>& work) {
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
-}
-
-core::TAlarmDB FullStore() {
-    core::TAlarmDB db;
-    db.InitDefaults();
-    for (unsigned i = 0; i < core::TAlarmDB::kMaxAlarms; ++i) {
-        core::TAlarmRecord r;
-        r.SetAlarmType(uint8_t(i % 5));
-        r.SetAlarmTime(core::EncodeTime(int(i % 24), int(i * 7 % 60), 0, 0));
-        r.SetAlarmDate(core::EncodeDate(2020 + int(i % 10), 1 + int(i % 12), 1 + int(i % 28)));
-        r.SetWeekDay(uint16_t(i % 7));
-        r.SetTitle("Alarm number " + std::to_string(i));
-        r.SetToDoText("Things to do for alarm " + std::to_string(i) + "\r\nand a second line");
-        db.AddAlarm(r);
-    }
-    return db;
 }
 
 // What a careful copy program does: read the source in large blocks, write each to the target,
@@ -75,7 +60,7 @@ int main(int argc, char** argv) {
     const std::string store = folder + "bench_alarm.sav", copy = folder + "bench_copy.sav";
     const int runs = 7;
 
-    core::TAlarmDB full = FullStore();
+    core::TAlarmDB full = bench::FullStore();
     full.SaveToFile(store);
     const size_t size = core::ReadWholeFile(store).size();
 

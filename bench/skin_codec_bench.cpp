@@ -44,7 +44,6 @@ double Time(const std::function<void()>& fn) {
     return best;
 }
 
-
 Bytes TextCorpus(size_t n) {
     static const char* const kWords[] = {
         "the", "clock", "alarm", "window", "skin", "[Personality]", "LeftWidth=4", "Image=top.bmp",

@@ -16,24 +16,8 @@
 namespace e2e {
 namespace {
 
-struct PopupSearch {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectPopups(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<PopupSearch*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == "TFormDesktopAlert")
-        s->found.push_back(hwnd);
-    return TRUE;
-}
-
 std::vector<HWND> Popups(const ClockProcess& clock) {
-    PopupSearch s{clock.pid(), {}};
-    EnumWindows(CollectPopups, reinterpret_cast<LPARAM>(&s));
-    return s.found;
+    return VisibleWindowsOf(clock.pid(), "TFormDesktopAlert");
 }
 
 // True while some process holds `path` open without sharing writes, as the sound device does

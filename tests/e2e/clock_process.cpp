@@ -204,6 +204,31 @@ BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
 
 }  // namespace
 
+namespace {
+
+struct VisibleSearch {
+    DWORD pid;
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<VisibleSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->className)
+        s->found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> VisibleWindowsOf(DWORD pid, const char* className) {
+    VisibleSearch s{pid, className, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
 HWND FindChild(HWND parent, const char* className) {
     ChildSearch s{className, nullptr};
     EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));

@@ -62,6 +62,9 @@ std::string ClassOf(HWND hwnd);
 // The child window of `parent` (any depth) with class `className`, or null.
 HWND FindChild(HWND parent, const char* className);
 
+// The visible top-level windows of process `pid` of `className`, such as its alarm popups.
+std::vector<HWND> VisibleWindowsOf(DWORD pid, const char* className);
+
 // Polls `done` every 50 ms for up to `ms`; false when it never came true.
 bool WaitFor(const std::function<bool()>& done, DWORD ms = 8000);
 // The notification-area icon: under Wine without a tray manager every icon is a child of the

@@ -4,6 +4,7 @@
 //                      [--weekday sunday..saturday] --title TEXT [--todo TEXT]
 //   alarmtool delete FILE INDEX
 //   alarmtool next FILE --from "YYYY-MM-DD HH:MM" [--count N]
+//   alarmtool next FILE --missed "YYYY-MM-DD HH:MM" "YYYY-MM-DD HH:MM"
 //   alarmtool --help
 // Bad input ends with a message and status 2, leaving the file untouched; a failed save ends
 // with status 1.
@@ -17,6 +18,8 @@
 #include "core/alarms/alarm_db.h"
 #include "core/alarms/alarm_forecast.h"
 #include "core/alarms/alarm_record.h"
+#include "core/alarms/alarm_schedule.h"
+#include "core/alarms/alarm_watch.h"
 #include "core/common/date_time.h"
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
@@ -39,11 +42,14 @@ const char kUsage[] =
     "                 [--todo TEXT]\n"
     "       alarmtool delete FILE INDEX\n"
     "       alarmtool next FILE --from \"YYYY-MM-DD HH:MM\" [--count N]\n"
+    "       alarmtool next FILE --missed \"YYYY-MM-DD HH:MM\" \"YYYY-MM-DD HH:MM\"\n"
     "       alarmtool --help\n"
     "FILE is an alarm file (Alarm.sav); add makes it when it is missing. --date goes with\n"
     "once (the day), monthly (its day of the month) and yearly (its month and day); --weekday\n"
     "with weekly. list prints the options, then one line per alarm: index, type, time, day,\n"
-    "title and to-do text, with control characters escaped (\\n, \\xHH).\n";
+    "title and to-do text, with control characters escaped (\\n, \\xHH). next prints\n"
+    "date, time, index and title of each firing; with --missed, of what the clock offers as\n"
+    "missed when it last tested the first minute and looks again in the second one.\n";
 
 const char* const kTypeWords[] = {"once", "daily", "weekly", "monthly", "yearly"};
 const char* const kWeekDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -266,31 +272,58 @@ int Delete(const std::vector<std::string>& args) {
     return 0;
 }
 
-int Next(const std::vector<std::string>& args) {
-    if (args.size() < 2)
-        throw UsageError{"usage: alarmtool next FILE --from \"YYYY-MM-DD HH:MM\""};
-    const auto options = ParseOptions(args, 2, {"from", "count"});
-    auto from = options.find("from");
-    if (from == options.end())
-        throw UsageError{"missing --from"};
-    const std::string& text = from->second;
+// "YYYY-MM-DD HH:MM" at second 0.
+double ParseMinute(const std::string& option, const std::string& text) {
     double date;
     int hour, minute;
     if (text.size() != 16 || text[10] != ' ' || !core::ParseIsoDate(text.substr(0, 10), date) ||
         !core::ParseHourMinute(text.substr(11), hour, minute))
-        throw UsageError{"bad --from \"" + text + "\" (want \"YYYY-MM-DD HH:MM\")"};
+        throw UsageError{"bad " + option + " \"" + text + "\" (want \"YYYY-MM-DD HH:MM\")"};
+    return core::ComposeDateTime(date, core::EncodeTime(hour, minute, 0, 0));
+}
+
+void PrintFiring(const core::TAlarmDB& db, const core::TAlarmFiring& f) {
+    std::printf("%s %s %u %s\n", core::FormatIsoDate(f.when).c_str(),
+                core::FormatHourMinute(f.when).c_str(), unsigned(f.index),
+                core::EscapedText(db.GetAlarm(f.index).Title()).c_str());
+}
+
+// The clock's own rule: its tracker, resumed from the first minute, looks again at the second.
+int Missed(const std::vector<std::string>& args) {
+    if (args.size() != 5)
+        throw UsageError{
+            "usage: alarmtool next FILE --missed \"YYYY-MM-DD HH:MM\" "
+            "\"YYYY-MM-DD HH:MM\""};
+    const double from = ParseMinute("--missed", args[3]);
+    const double to = ParseMinute("--missed", args[4]);
+    const core::TAlarmDB db = LoadStore(args[1]);
+    core::TMinuteTracker tracker;
+    tracker.ResumeFrom(core::MinuteStamp(from));
+    const core::TMinuteCheck check = tracker.Check(to);
+    for (const core::TAlarmFiring& f : core::MissedFirings(db, check.missedFirst, check.missedLast))
+        PrintFiring(db, f);
+    return 0;
+}
+
+int Next(const std::vector<std::string>& args) {
+    if (args.size() < 2)
+        throw UsageError{"usage: alarmtool next FILE --from \"YYYY-MM-DD HH:MM\""};
+    if (args.size() > 2 && args[2] == "--missed")
+        return Missed(args);
+    const auto options = ParseOptions(args, 2, {"from", "count"});
+    auto from = options.find("from");
+    if (from == options.end())
+        throw UsageError{"missing --from"};
+    const double start = ParseMinute("--from", from->second);
     unsigned long count = 1;
     auto c = options.find("count");
     if (c != options.end() && (!ParseIndex(c->second, count) || count == 0))
         throw UsageError{"bad --count \"" + c->second + "\""};
     const core::TAlarmDB db = LoadStore(args[1]);
-    const double start = core::ComposeDateTime(date, core::EncodeTime(hour, minute, 0, 0));
     // Streamed: a large count over a full store would not fit in memory as one list.
     unsigned long printed = 0;
     core::ForEachFiring(db, start, 10, [&](const core::TAlarmFiring& f) {
-        std::printf("%s %s %u %s\n", core::FormatIsoDate(f.when).c_str(),
-                    core::FormatHourMinute(f.when).c_str(), unsigned(f.index),
-                    core::EscapedText(db.GetAlarm(f.index).Title()).c_str());
+        PrintFiring(db, f);
         return ++printed < count;
     });
     return 0;

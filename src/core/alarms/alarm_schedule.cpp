@@ -1,5 +1,7 @@
 #include "core/alarms/alarm_schedule.h"
 
+#include <algorithm>
+
 #include "core/alarms/alarm_db.h"
 
 namespace core {
@@ -54,17 +56,25 @@ std::vector<uint16_t> DueAlarmIndices(const TAlarmDB& db, TDateTime now) {
     return due;
 }
 
-std::vector<TDateTime> TMinuteTracker::Restart(TDateTime now, int64_t minute) {
+TMinuteCheck TMinuteTracker::Restart(TDateTime now, int64_t minute) {
     started_ = true;
+    jumped_ = false;
     lastTested_ = minute;
+    TMinuteCheck check;
     int h, m, s, ms;
     DecodeTime(now, h, m, s, ms);
     if (s == 0)
-        return {MinuteStampToDateTime(minute)};
-    return {};
+        check.minutes.push_back(MinuteStampToDateTime(minute));
+    return check;
 }
 
-std::vector<TDateTime> TMinuteTracker::Tick(TDateTime now) {
+void TMinuteTracker::ResumeFrom(int64_t lastTested) {
+    started_ = lastTested >= 0;
+    lastTested_ = lastTested;
+    jumped_ = true;
+}
+
+TMinuteCheck TMinuteTracker::Check(TDateTime now) {
     const int64_t minute = MinuteStamp(now);
     if (minute < 0)
         return {};  // a clock outside the calendar tests nothing
@@ -73,15 +83,24 @@ std::vector<TDateTime> TMinuteTracker::Tick(TDateTime now) {
     const int64_t ahead = minute - lastTested_;
     if (ahead == 0)
         return {};
-    if (ahead > kMaxCatchUpMinutes || ahead < -kMaxCatchUpMinutes)
-        return Restart(now, minute);
-    if (ahead < 0)
+    if (ahead < 0) {
+        if (-ahead > kRestartBackMinutes)
+            return Restart(now, minute);
+        jumped_ = false;  // the minutes to come are watched again
         return {};
-    std::vector<TDateTime> minutes;
-    for (int64_t m = lastTested_ + 1; m <= minute; ++m)
-        minutes.push_back(MinuteStampToDateTime(m));
+    }
+    TMinuteCheck check;
+    int64_t first = lastTested_ + 1;
+    if (jumped_ || ahead - 1 > kMaxCatchUpMinutes) {
+        check.missedFirst = std::max(first, minute - kLookBackMinutes);
+        check.missedLast = minute - 1;
+        first = minute;
+    }
+    for (int64_t m = first; m <= minute; ++m)
+        check.minutes.push_back(MinuteStampToDateTime(m));
     lastTested_ = minute;
-    return minutes;
+    jumped_ = false;
+    return check;
 }
 
 int MillisecondsToNextSecond(TDateTime now) {

@@ -1,9 +1,14 @@
 #pragma once
 // A due alarm becomes a desktop alert styled by the design, with the design's sound.
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/alarms/alarm_record.h"
+#include "core/alarms/alarm_watch.h"
 #include "core/app/clock_design.h"
+#include "core/app/date_format.h"
+#include "core/app/time_format.h"
 #include "win/ui/graphics.h"
 
 namespace win {
@@ -30,6 +35,23 @@ uint32_t AlertDisplayMilliseconds(const core::AlertRecord& alert);
 win::TDesktopAlert* ShowAlarm(TForm1& form,
                               const core::TAlarmRecord& alarm,
                               std::string* soundError = nullptr);
+
+// The link every alarm popup carries in its message area (a click snoozes for the default
+// time; a right click on the popup offers the other times), and the missed-alarms popup.
+constexpr char kSnoozeLinkText[] = "Snooze";
+constexpr char kMissedAlarmsHeader[] = "Missed alarms";
+constexpr size_t kMissedAlarmLines = 12;
+
+// One line per missed alarm, "Tue 7:30 AM  Wake up", oldest first; past kMissedAlarmLines
+// the rest are counted ("and 3 more").
+std::string MissedAlarmsText(const std::vector<core::TMissedAlarm>& missed,
+                             core::TDateTime now,
+                             const core::DateFormatSettings& date,
+                             const core::TimeFormatSettings& time);
+
+// The one silent popup that lists what fell due unwatched, in the design's style, staying
+// until closed and growing taller than the design's popup when the list needs it.
+win::TDesktopAlert* ShowMissedAlarms(TForm1& form, const std::vector<core::TMissedAlarm>& missed);
 
 // Every popup's OnClose: stops the sound for all of them.
 void DesktopAlert1Close(TForm1& form);

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <utility>
 
+#include "core/alarms/alarm_watch.h"
 #include "core/app/clock_db.h"
 #include "core/common/errors.h"
 #include "core/common/file_io.h"
@@ -16,6 +18,8 @@
 #include "win/app/system_files.h"
 #include "win/app/window_shape.h"
 #include "win/skin/skin_data_component.h"
+
+#include <windowsx.h>
 
 namespace app {
 
@@ -29,6 +33,9 @@ namespace {
 constexpr WPARAM kDragCommand = 0xF012;
 // Timer messages come a little late at best; aim just past the boundary.
 constexpr int kTickMargin = 15;
+// Posted by an alarm popup's right click: the snooze menu opens outside the popup's message.
+constexpr UINT kSnoozeMenuMessage = WM_APP + 14;
+constexpr int kSnoozeChoices[] = {5, 10, 30};
 
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;
@@ -108,8 +115,24 @@ TForm1::TForm1(ui::TComponent* AOwner)
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     OnDestroy = [this](ui::TObject* s) { FormDestroy(s); };
 
+    SnoozeMenu = new ui::TPopupMenu(this);
+    SnoozeMenu->SetName("SnoozeMenu");
+    for (int minutes : kSnoozeChoices) {
+        auto* item = new ui::TMenuItem(this);
+        item->SetCaption("Snooze " + std::to_string(minutes) + " minutes");
+        item->OnClick = [this, minutes](ui::TObject*) {
+            SnoozeAlarm(snoozeTarget_, minutes);
+            if (snoozePopup_ && ::IsWindow(snoozePopup_))
+                ::PostMessageA(snoozePopup_, WM_CLOSE, 0, 0);
+        };
+        SnoozeMenu->Items().Add(item);
+    }
+
     ShowAlarm = [this](const core::TAlarmRecord& alarm) {
         app::ShowAlarm(*this, alarm, &soundError_);
+    };
+    ShowMissedAlarms = [this](const std::vector<core::TMissedAlarm>& missed) {
+        app::ShowMissedAlarms(*this, missed);
     };
     Tray = std::make_unique<win::TClockTray>(*this);
 }
@@ -206,6 +229,9 @@ void TForm1::OpenAlarmStore(const std::string& folder) {
         AlarmDB->SaveToFile(AlarmFilePath);
     }
     AlarmDB->LoadFromFile(AlarmFilePath);
+    // A missing or damaged state starts the tracking afresh: nothing is offered as missed.
+    AlarmStatePath = folder + core::kAlarmStateFileName;
+    watch_.Load(AlarmStatePath);
     UpdateTrayHint();
 }
 
@@ -221,6 +247,13 @@ void TForm1::UpdateTrayHint() {
                                    AlarmDB->GetAlarm(next->index).Title()};
             hintAlarmMinute_ = core::MinuteStamp(next->when);
         }
+        // A snooze that comes first is the next alarm; taking it updates the tip again.
+        const core::TSnooze* snooze = watch_.NextSnooze();
+        if (snooze && (!hint.next || snooze->due / 60 < hintAlarmMinute_)) {
+            const core::TDateTime when = core::MinuteStampToDateTime(snooze->due / 60);
+            hint.next = core::NextAlarmTip{core::NextAlarmWhen(when, now, DateFormat, TimeFormat),
+                                           snooze->alarm.Title()};
+        }
     }
     if (SetTrayHint)
         SetTrayHint(hint);
@@ -234,6 +267,8 @@ void TForm1::FormShow(ui::TObject*) {
 }
 
 void TForm1::FormDestroy(ui::TObject*) {
+    if (AlarmDB)
+        SaveAlarmState();
     AlarmDB.reset();  // every change was saved when it was made
     if (!SoundPath.empty())
         core::DeleteFileAt(SoundPath);
@@ -247,24 +282,72 @@ void TForm1::Timer1Timer(ui::TObject*) {
     Timer1->SetInterval(core::MillisecondsToNextSecond(Now()) + kTickMargin);
     if (!AlarmDB)
         return;
-    // Every minute is tested once, also when a late tick missed its second 0.
-    const std::vector<core::TDateTime> due = minutes_.Tick(Now());
-    if (!due.empty())
+    // Every minute is tested once, also when a late tick missed its second 0; what went by
+    // unwatched is offered as missed.
+    const core::TWatchTick tick = watch_.Tick(Now());
+    const core::TMinuteCheck& check = tick.check;
+    const bool snoozesTaken = !tick.snoozed.empty() || !tick.missedSnoozes.empty();
+    if (!check.minutes.empty() || check.AnyMissed())
         ReloadAlarmsIfChanged();
+    const int64_t minute = core::MinuteStamp(Now());
+    if (snoozesTaken || minute >= hintAlarmMinute_ || minute < hintMinute_)
+        UpdateTrayHint();
+    bool shown = false;
+    if (check.AnyMissed() || !tick.missedSnoozes.empty()) {
+        const std::vector<core::TMissedAlarm> missed =
+            core::MissedAlarms(*AlarmDB, check.missedFirst, check.missedLast, tick.missedSnoozes);
+        shown = !missed.empty();
+        if (shown && ShowMissedAlarms)
+            ShowMissedAlarms(missed);
+    }
     soundError_.clear();
-    for (core::TDateTime minute : due) {
-        for (uint16_t index : core::DueAlarmIndices(*AlarmDB, minute)) {
+    for (core::TDateTime due : check.minutes) {
+        for (uint16_t index : core::DueAlarmIndices(*AlarmDB, due)) {
             core::TAlarmRecord alarm = AlarmDB->GetAlarm(index);
+            shown = true;
             if (ShowAlarm)
                 ShowAlarm(alarm);
         }
     }
-    const int64_t minute = core::MinuteStamp(Now());
-    if (minute >= hintAlarmMinute_ || minute < hintMinute_)
-        UpdateTrayHint();
+    for (const core::TAlarmRecord& alarm : tick.snoozed)
+        if (ShowAlarm)
+            ShowAlarm(alarm);
+    // The minute last tested matters to a start after a crash only once something was shown
+    // up to it: offered again as missed otherwise. So it is written in such minutes (at most
+    // once a minute), and whenever a snooze came or went.
+    if (watch_.NeedsSave() && (shown || snoozesTaken))
+        SaveAlarmState();
     // Every popup is up; the timer's dispatch shows the sound's error box once.
     if (!soundError_.empty())
         throw core::AppError(std::exchange(soundError_, std::string()));
+}
+
+void TForm1::SaveAlarmState() {
+    if (AlarmStatePath.empty())
+        return;
+    try {
+        watch_.Save(AlarmStatePath);
+    } catch (const std::exception&) {
+        // A folder that cannot be written keeps the clock ringing; only what a restart would
+        // offer as missed is lost, and the next save tries again.
+    }
+}
+
+void TForm1::SnoozeAlarm(const core::TAlarmRecord& alarm, int minutes) {
+    watch_.Snooze(alarm, Now(), int64_t(minutes) * 60);
+    SaveAlarmState();
+    UpdateTrayHint();
+}
+
+void TForm1::PopupSnoozeMenu(const core::TAlarmRecord& alarm, HWND popup, int x, int y) {
+    snoozeTarget_ = alarm;
+    snoozePopup_ = popup;
+    ::PostMessageA(Handle(), kSnoozeMenuMessage, 0, MAKELPARAM(x, y));
+}
+
+void TForm1::ClockMoved() {
+    watch_.MarkJump();
+    Timer1->SetInterval(1);  // the tick's own dispatch, with its error box, runs it next
 }
 
 bool TForm1::ReloadAlarmsIfChanged() {
@@ -279,6 +362,26 @@ LRESULT TForm1::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (Tray)
             Tray->ShowClock();
         return 0;
+    }
+    switch (msg) {
+        case kSnoozeMenuMessage:
+            SnoozeMenu->Popup(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_TIMECHANGE:
+            ClockMoved();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_APMSUSPEND)
+                SaveAlarmState();
+            else if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)
+                ClockMoved();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam)
+                SaveAlarmState();
+            return 0;
+        default:
+            break;
     }
     return ui::TForm::WndProc(msg, wParam, lParam);
 }

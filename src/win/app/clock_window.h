@@ -8,6 +8,7 @@
 
 #include "core/alarms/alarm_db.h"
 #include "core/alarms/alarm_schedule.h"
+#include "core/alarms/alarm_watch.h"
 #include "core/app/clock_design.h"
 #include "core/app/date_format.h"
 #include "core/app/time_format.h"
@@ -25,7 +26,7 @@ class TClockTray;
 }
 namespace skin {
 class TSkinData;
-}  // namespace win
+}  // namespace skin
 
 namespace app {
 
@@ -90,11 +91,29 @@ class TForm1 : public ui::TForm {
     // the tray tip then follows the store as read.
     bool ReloadAlarmsIfChanged();
 
+    // The alarm rings again, as a new popup with its sound, `minutes` from now; the state file
+    // keeps it across a restart and the tray tip names it while it is the next.
+    void SnoozeAlarm(const core::TAlarmRecord& alarm, int minutes);
+    // Opens SnoozeMenu for the alarm of the popup window `popup` at the screen point; run from
+    // the form's own message, so a popup that closes meanwhile is no concern. Choosing closes
+    // that popup.
+    void PopupSnoozeMenu(const core::TAlarmRecord& alarm, HWND popup, int x, int y);
+    // The right-click menu of alarm popups: 5, 10 and 30 minutes.
+    ui::TPopupMenu* SnoozeMenu;
+    // Beside AlarmFilePath: the last minute tested and the snoozes. Written before sleep, at
+    // session end, at exit, when a snooze comes or goes, and in each minute that showed a popup.
+    std::string AlarmStatePath;
+    void SaveAlarmState();
+    const core::TAlarmWatch& Watch() const { return watch_; }
+
     // Where the pieces of other parts plug in: the tray icon's tip (the name, and the next
     // alarm once the store is open) and the alarm popup (given each due alarm, in store order;
     // the desktop alert with the design's sound unless replaced). Unset, they do nothing.
     std::function<void(const core::ClockHint& hint)> SetTrayHint;
     std::function<void(const core::TAlarmRecord& alarm)> ShowAlarm;
+    // Given, in one call, what fell due while nobody watched (sleep, a clock set forward, the
+    // time between runs), oldest first: the one silent "Missed alarms" popup unless replaced.
+    std::function<void(const std::vector<core::TMissedAlarm>& missed)> ShowMissedAlarms;
     // The clock and the locale the tick and the tip read (the system's unless replaced).
     std::function<core::TDateTime()> Now;
     core::TimeFormatSettings TimeFormat;
@@ -113,7 +132,12 @@ class TForm1 : public ui::TForm {
     void ApplyLedSettings();
     void OpenAlarmStore(const std::string& exeFolder);
 
-    core::TMinuteTracker minutes_;
+    // The clock changed or the computer woke: what went by is missed, and the tick runs now.
+    void ClockMoved();
+
+    core::TAlarmWatch watch_;
+    core::TAlarmRecord snoozeTarget_;
+    HWND snoozePopup_ = nullptr;
     // The minute the tip was made in, and that of the alarm it names (none: the largest).
     int64_t hintMinute_ = 0;
     int64_t hintAlarmMinute_ = -1;

@@ -108,6 +108,14 @@ void TDesktopAlert::SetMessageText(const std::string& text) {
     EnsurePopup().SetMessageText(text);
 }
 
+std::string TDesktopAlert::LinkText() const {
+    return popup_ ? popup_->LinkText() : std::string();
+}
+
+void TDesktopAlert::SetLinkText(const std::string& text) {
+    EnsurePopup().SetLinkText(text);
+}
+
 void TDesktopAlert::LocationChanged() {
     core::TDesktopAlertStack& stack = AlertStack();
     if (stack.Position() != location_.Position())
@@ -133,6 +141,14 @@ void TDesktopAlert::ConnectPopup() {
         if (OnMessageClick)
             OnMessageClick(this);
     };
+    p.OnLinkClick = [this] {
+        if (OnLinkClick)
+            OnLinkClick(this);
+    };
+    if (OnContextMenu)
+        p.OnContextMenu = [this](int x, int y) { OnContextMenu(this, x, y); };
+    else
+        p.OnContextMenu = nullptr;
     // Without a handler of the user's the button runs the popup's own close command.
     if (OnCloseButtonClick)
         p.OnCloseButtonClick = [this] { OnCloseButtonClick(this); };

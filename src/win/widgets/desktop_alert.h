@@ -43,6 +43,9 @@ class TDesktopAlert : public ui::TComponent {
     std::string MessageText() const;
     void SetHeaderText(const std::string& text);
     void SetMessageText(const std::string& text);
+    // A link at the bottom right of the message area (none while empty); OnLinkClick.
+    std::string LinkText() const;
+    void SetLinkText(const std::string& text);
 
     ui::TFont& Font() { return font_; }
     ui::TFont& HeaderFont() { return header_font_; }
@@ -57,7 +60,9 @@ class TDesktopAlert : public ui::TComponent {
 
     // Sender is the alert.
     ui::TNotifyEvent OnClose, OnShow, OnMouseEnter, OnMouseLeave;
-    ui::TNotifyEvent OnMessageClick, OnCloseButtonClick;
+    ui::TNotifyEvent OnMessageClick, OnCloseButtonClick, OnLinkClick;
+    // A right click on the popup, at that screen point.
+    std::function<void(ui::TObject* Sender, int x, int y)> OnContextMenu;
 
     // Shows the popup and returns at once; timers and window messages do the rest.
     void Execute();

@@ -85,6 +85,10 @@ void TFormDesktopAlert::SetHeaderText(const std::string& text) {
     if (header_text_ == text)
         return;
     header_text_ = text;
+    // Never drawn (the popup has no caption), but what the task list and screen readers name
+    // the popup by.
+    if (Handle())
+        SetWindowTextA(Handle(), text.c_str());
     UpdateLayout();
     Invalidate(RectOfClient());
 }
@@ -99,6 +103,16 @@ void TFormDesktopAlert::SetMessageText(const std::string& text) {
     Invalidate(message_rect_);
     if (Handle())
         UpdateWindow(Handle());
+}
+
+void TFormDesktopAlert::SetLinkText(const std::string& text) {
+    if (link_text_ == text)
+        return;
+    link_text_ = text;
+    const core::AlertRect old = link_rect_;
+    UpdateLayout();
+    Invalidate(old);
+    Invalidate(link_rect_);
 }
 
 void TFormDesktopAlert::SetFonts(const ui::TFont& message, const ui::TFont& header) {
@@ -163,6 +177,7 @@ void TFormDesktopAlert::Close() {
     if (Handle())
         ShowWindow(Handle(), SW_HIDE);
     close_hot_ = close_pressed_ = message_hot_ = message_pressed_ = false;
+    link_hot_ = link_pressed_ = false;
 }
 
 void TFormDesktopAlert::CloseCommand() {
@@ -263,6 +278,19 @@ void TFormDesktopAlert::UpdateLayout() {
     message_rect_ = core::AlertRect{layout_.MessageLeft, layout_.MessageTop,
                                     layout_.MessageLeft + layout_.MessageWidth,
                                     std::max(bottom, layout_.MessageTop)};
+
+    link_rect_ = core::AlertRect{};
+    if (!link_text_.empty()) {
+        RECT lr = {0, 0, 0, 0};
+        ui::ScopedSelectObject font(dc.get(), message_hover_font_.Handle());
+        DrawTextA(dc.get(), link_text_.c_str(), int(link_text_.size()), &lr,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        // Kept off the frame and the body's last row, right-aligned with the message.
+        const int32_t right = layout_.MessageLeft + layout_.MessageWidth;
+        const int32_t linkBottom = client.Bottom - 3;
+        link_rect_ = core::AlertRect{right - (lr.right - lr.left),
+                                     linkBottom - (lr.bottom - lr.top), right, linkBottom};
+    }
 }
 
 bool TFormDesktopAlert::CursorInBounds() const {
@@ -301,6 +329,7 @@ void TFormDesktopAlert::PointerLeft() {
 
 bool TFormDesktopAlert::OverChild(int x, int y) const {
     return header_rect_.Contains(x, y) || message_rect_.Contains(x, y) ||
+           link_rect_.Contains(x, y) ||
            (layout_.CloseButtonVisible && layout_.CloseButton.Contains(x, y));
 }
 
@@ -314,6 +343,11 @@ void TFormDesktopAlert::PointerAt(int x, int y) {
     if (message_hot != message_hot_) {
         message_hot_ = message_hot;
         Invalidate(message_rect_);
+    }
+    const bool link_hot = !link_text_.empty() && link_rect_.Contains(x, y);
+    if (link_hot != link_hot_) {
+        link_hot_ = link_hot;
+        Invalidate(link_rect_);
     }
 }
 
@@ -376,6 +410,9 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 close_pressed_ = true;
                 SetCapture(hwnd);
                 Invalidate(layout_.CloseButton);
+            } else if (!link_text_.empty() && link_rect_.Contains(x, y)) {
+                link_pressed_ = true;
+                SetCapture(hwnd);
             } else if (behavior_.CanClickMessage && message_rect_.Contains(x, y)) {
                 message_pressed_ = true;
                 SetCapture(hwnd);
@@ -386,7 +423,8 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
             const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
             const bool close_click = close_pressed_ && layout_.CloseButton.Contains(x, y);
             const bool message_click = message_pressed_ && message_rect_.Contains(x, y);
-            close_pressed_ = message_pressed_ = false;
+            const bool link_click = link_pressed_ && link_rect_.Contains(x, y);
+            close_pressed_ = message_pressed_ = link_pressed_ = false;
             if (GetCapture() == hwnd)
                 ReleaseCapture();
             Invalidate(layout_.CloseButton);
@@ -395,18 +433,39 @@ LRESULT TFormDesktopAlert::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
                     OnCloseButtonClick();
                 else
                     CloseCommand();
+            } else if (link_click && OnLinkClick) {
+                OnLinkClick();
             } else if (message_click && OnMessageClick) {
                 OnMessageClick();
             }
             return 0;
         }
+        // A right click on the drag area (a caption hit) comes as a non-client click, which
+        // some systems would track themselves and then swallow.
+        case WM_NCRBUTTONDOWN:
+            if (OnContextMenu)
+                return 0;
+            break;
+        case WM_RBUTTONUP:
+        case WM_NCRBUTTONUP:
+        case WM_CONTEXTMENU:
+            if (OnContextMenu) {
+                POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+                if (msg == WM_RBUTTONUP)
+                    ClientToScreen(hwnd, &pt);
+                else if (msg == WM_CONTEXTMENU && lp == -1)
+                    GetCursorPos(&pt);  // from the keyboard
+                OnContextMenu(pt.x, pt.y);
+                return 0;
+            }
+            break;
         case WM_CAPTURECHANGED:
             if (close_pressed_)
                 Invalidate(layout_.CloseButton);
-            close_pressed_ = message_pressed_ = false;
+            close_pressed_ = message_pressed_ = link_pressed_ = false;
             return 0;
         case WM_SETCURSOR:
-            if (LOWORD(lp) == HTCLIENT && message_hot_) {
+            if (LOWORD(lp) == HTCLIENT && (message_hot_ || link_hot_)) {
                 SetCursor(LoadCursor(nullptr, IDC_HAND));
                 return TRUE;
             }

@@ -49,6 +49,10 @@ class TFormDesktopAlert : public ui::Window,
     // Repaints the message at once, as a running popup shows its new text straight away.
     void SetMessageText(const std::string& text);
     void SetFonts(const ui::TFont& message, const ui::TFont& header);
+    // A link at the bottom right of the message area, in the message font, underlined; none
+    // while empty.
+    const std::string& LinkText() const { return link_text_; }
+    void SetLinkText(const std::string& text);
     void SetBounds(const core::AlertRect& r);
     core::AlertRect Bounds() const;
     core::AlertRect RectOfClient() const;
@@ -74,13 +78,16 @@ class TFormDesktopAlert : public ui::Window,
     const core::AlertLayout& Layout() const { return layout_; }
     core::AlertRect HeaderRect() const { return header_rect_; }
     core::AlertRect MessageRect() const { return message_rect_; }
+    core::AlertRect LinkRect() const { return link_rect_; }
     bool CloseButtonHot() const { return close_hot_; }
 
     // Paints the whole client area into `dc` (the window paints through a memory bitmap).
     void PaintTo(HDC dc);
 
     std::function<void()> OnShow, OnClose, OnMouseEnter, OnMouseLeave, OnUserMove;
-    std::function<void()> OnMessageClick, OnCloseButtonClick;
+    std::function<void()> OnMessageClick, OnCloseButtonClick, OnLinkClick;
+    // A right click anywhere on the popup, at that screen point.
+    std::function<void(int x, int y)> OnContextMenu;
 
     // Full opacity and no region: what a new style starts from, whatever the old one left.
     void ResetLook();
@@ -125,6 +132,8 @@ class TFormDesktopAlert : public ui::Window,
     ui::TFont glyph_font_;
     std::string header_text_;
     std::string message_text_;
+    std::string link_text_;
+    core::AlertRect link_rect_;
     core::AlertLayout layout_;
     core::AlertRect header_rect_;
     core::AlertRect message_rect_;
@@ -137,6 +146,8 @@ class TFormDesktopAlert : public ui::Window,
     bool close_hot_ = false;
     bool close_pressed_ = false;
     bool message_hot_ = false;
+    bool link_hot_ = false;
+    bool link_pressed_ = false;
     bool self_owned_ = false;
     TDesktopAlert* pending_alert_ = nullptr;
 };

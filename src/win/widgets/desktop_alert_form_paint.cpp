@@ -70,6 +70,10 @@ void TFormDesktopAlert::PaintLabels(HDC dc) {
     DrawLabel(dc, hover ? message_hover_font_.Handle() : message_font_.Handle(),
               hover ? kMessageHover : ui::ColorToRGB(message_font_.Color()), message_text_,
               message_rect_, DT_WORDBREAK | DT_LEFT | DT_TOP);
+    if (!link_text_.empty())
+        DrawLabel(dc, message_hover_font_.Handle(),
+                  link_hot_ ? kMessageHover : ui::ColorToRGB(message_font_.Color()), link_text_,
+                  link_rect_, DT_SINGLELINE | DT_LEFT | DT_TOP | DT_NOPREFIX);
 }
 
 void TFormDesktopAlert::PaintCloseButton(HDC dc) {

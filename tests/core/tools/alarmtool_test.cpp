@@ -114,6 +114,29 @@ TEST(AlarmTool, NextListsFiringsInTimeThenStoreOrder) {
               "2027-03-02 08:00 0 Daily\n");
 }
 
+TEST(AlarmTool, MissedListsWhatTheClockOffersForAnUnwatchedSpell) {
+    TempFile file;
+    Add(file.path(), {"--type", "daily", "--time", "07:10", "--title", "Tea"});
+    Add(file.path(), {"--type", "daily", "--time", "07:30", "--title", "Bus"});
+    Add(file.path(), {"--type", "daily", "--time", "07:40", "--title", "Now"});
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        // Asleep from 07:00 to 07:40: the current minute rings, it is not missed.
+        {{"2026-12-08 07:00", "2026-12-08 07:40"},
+         "2026-12-08 07:10 0 Tea\n2026-12-08 07:30 1 Bus\n"},
+        // Three days off: the last 24 hours only.
+        {{"2026-12-05 07:00", "2026-12-08 07:20"},
+         "2026-12-07 07:30 1 Bus\n2026-12-07 07:40 2 Now\n2026-12-08 07:10 0 Tea\n"},
+        // Set back an hour: nothing; set back a day: the tracking starts over.
+        {{"2026-12-08 08:00", "2026-12-08 07:00"}, ""},
+        {{"2026-12-09 08:00", "2026-12-08 07:00"}, ""},
+    };
+    for (const auto& [span, expected] : cases) {
+        const Result r = RunTool({"next", file.path(), "--missed", span[0], span[1]});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, expected) << span[0] << " to " << span[1];
+    }
+}
+
 TEST(AlarmTool, DeleteRemovesByIndex) {
     TempFile file;
     for (const char* t : {"a", "b", "c"})
@@ -151,6 +174,8 @@ TEST(AlarmTool, BadInputIsStatusTwoAndLeavesTheFileAlone) {
         {"delete", p, "one"},
         {"next", p, "--from", "2026-12-08"},
         {"next", p, "--from", "2026-12-08 08:00", "--count", "0"},
+        {"next", p, "--missed", "2026-12-08 08:00"},
+        {"next", p, "--missed", "2026-12-08 08:00", "tomorrow"},
         {"frobnicate", p},
         {},
     };

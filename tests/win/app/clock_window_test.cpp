@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/alarms/alarm_db.h"
+#include "core/alarms/alarm_watch.h"
 #include "core/app/clock_design.h"
 #include "core/app/time_format.h"
 #include "core/common/bitmap.h"
@@ -13,6 +14,7 @@
 #include "win/app/clock_tray.h"
 #include "win/app/clock_window.h"
 #include "win/ui/timer.h"
+#include "win/widgets/desktop_alert.h"
 #include "win/win_test_support.h"
 
 namespace {
@@ -54,7 +56,8 @@ class ClockWindowTest : public ::testing::Test {
     }
     void TearDown() override {
         delete form;
-        for (const char* f : {"clock.exe", "test.clk", "beep.wav", "Alarm.sav", "tmp.swf"})
+        for (const char* f :
+             {"clock.exe", "test.clk", "beep.wav", "Alarm.sav", "Alarm.state", "tmp.swf"})
             ::DeleteFileA((folder + f).c_str());
         ::RemoveDirectoryA(folder.c_str());
     }
@@ -403,6 +406,86 @@ TEST_F(ClockWindowTest, AnAlarmAddedByAnotherProgramRingsAndSurvivesTheNextSave)
     other.LoadFromFile(folder + "Alarm.sav");
     ASSERT_EQ(other.Count(), 1);
     EXPECT_EQ(other.GetAlarm(0).Title(), "from alarmtool");
+}
+
+// The popups of the clock that show now.
+std::vector<win::TDesktopAlert*> ShownAlerts(app::TForm1* f) {
+    std::vector<win::TDesktopAlert*> shown;
+    for (ui::TComponent* c : f->Components())
+        if (auto* a = dynamic_cast<win::TDesktopAlert*>(c))
+            if (a->Popup() && a->Popup()->Visible())
+                shown.push_back(a);
+    return shown;
+}
+
+void AddDaily(app::TForm1* f, int hour, int minute, const std::string& title) {
+    core::TAlarmRecord a;
+    a.SetAlarmType(core::atEveryDay);
+    a.SetAlarmTime(core::EncodeTime(hour, minute, 0, 0));
+    a.SetTitle(title);
+    f->AlarmDB->AddAlarm(a);
+    f->AlarmDB->SaveToFile(app::AlarmFilePath);
+}
+
+// The running clock, its timer ticking, sees its clock moved two minutes on past an alarm: a
+// late timer would ring it, a clock change offers it as missed.
+TEST_F(ClockWindowTest, AClockSetForwardPastAnAlarmOffersItAsMissedAndRingsNothing) {
+    WriteFiles();
+    app::TForm1* f = Create({"p"});
+    std::vector<std::string> rung;
+    f->ShowAlarm = [&](const core::TAlarmRecord& a) { rung.push_back(a.Title()); };
+    AddDaily(f, 10, 31, "Standup");
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 32, 20, 0);
+    ::SendMessageA(f->Handle(), WM_TIMECHANGE, 0, 0);
+    std::vector<win::TDesktopAlert*> alerts;
+    ASSERT_TRUE(wintest::PumpUntil([&] { return !(alerts = ShownAlerts(f)).empty(); }, 3000));
+    wintest::Pump(1200);
+    alerts = ShownAlerts(f);
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts[0]->HeaderText(), "Missed alarms");
+    EXPECT_EQ(alerts[0]->MessageText(), "Mon 10:31  Standup");
+    EXPECT_EQ(alerts[0]->StyleOptions().DisplayDuration(), 0u) << "stays until read";
+    EXPECT_TRUE(rung.empty());
+
+    // Before sleep the state is written: a restart goes on from this minute.
+    ::SendMessageA(f->Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    core::TAlarmWatch saved;
+    ASSERT_TRUE(saved.Load(folder + "Alarm.state"));
+    EXPECT_EQ(saved.Minutes().LastTested(), core::MinuteStamp(now));
+}
+
+TEST_F(ClockWindowTest, TheSnoozeLinkRingsTheAlarmAgainFiveMinutesLaterAsANewPopup) {
+    WriteFiles();
+    app::TForm1* f = Create({"p"});
+    AddDaily(f, 10, 31, "Standup");
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 31, 0, 0);
+    std::vector<win::TDesktopAlert*> alerts;
+    ASSERT_TRUE(wintest::PumpUntil([&] { return !(alerts = ShownAlerts(f)).empty(); }, 3000));
+    ASSERT_EQ(alerts.size(), 1u);
+    win::TFormDesktopAlert* popup = alerts[0]->Popup();
+    EXPECT_EQ(popup->LinkText(), "Snooze");
+    const core::AlertRect link = popup->LinkRect();
+    ASSERT_GT(link.Width(), 0);
+    EXPECT_TRUE(popup->RectOfClient().Contains(link.Left, link.Top));
+    EXPECT_LE(link.Bottom, popup->RectOfClient().Bottom - 2);
+    const LPARAM at = MAKELPARAM(link.Left + link.Width() / 2, link.Top + link.Height() / 2);
+    ::SendMessageA(popup->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(popup->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(wintest::PumpUntil([&] { return ShownAlerts(f).empty(); }, 3000));
+    ASSERT_EQ(f->Watch().Snoozes().size(), 1u);
+    EXPECT_NE(f->Tray->TrayIcon1()->Hint().find("10:36 Standup"), std::string::npos)
+        << f->Tray->TrayIcon1()->Hint();
+
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 35, 59, 0);
+    wintest::Pump(1500);
+    EXPECT_TRUE(ShownAlerts(f).empty());
+    now = core::EncodeDate(2024, 5, 6) + core::EncodeTime(10, 36, 0, 0);
+    ASSERT_TRUE(wintest::PumpUntil([&] { return !(alerts = ShownAlerts(f)).empty(); }, 3000));
+    EXPECT_EQ(alerts[0]->HeaderText(), "Standup");
+    EXPECT_TRUE(f->Watch().Snoozes().empty());
+    core::TAlarmWatch saved;
+    ASSERT_TRUE(saved.Load(folder + "Alarm.state"));
+    EXPECT_TRUE(saved.Snoozes().empty()) << "the state file follows the snooze taken";
 }
 
 }  // namespace
