@@ -14,6 +14,7 @@
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_date_time.h"
 #include "win/skin/skin_edit.h"
+#include "win/skin/skin_scrollbar.h"
 #include "win/skin/skin_tabs.h"
 #include "win/ui/date_time_picker.h"
 #include "win/ui/page_control.h"
@@ -41,6 +42,10 @@ TSkinControl* MakeControlSkin(C kind, ui::TComponent* owner) {
             return new TSkinComBox(owner);
         case C::TSkinDateTime:
             return new TSkinDateTime(owner);
+        case C::TSkinScrollbar:
+            return new TSkinScrollbar(owner);
+        case C::TSkinListView:
+            return new TSkinListView(owner);
         case C::TSkinTab:
             return new TSkinTab(owner);
         case C::TSkinTabSheet:

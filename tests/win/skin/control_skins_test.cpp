@@ -23,6 +23,7 @@
 #include "win/skin/skin_combo.h"
 #include "win/skin/skin_date_time.h"
 #include "win/skin/skin_edit.h"
+#include "win/skin/skin_scrollbar.h"
 #include "win/skin/skin_tabs.h"
 #include "win/skin/skin_test_support.h"
 #include "win/ui/date_time_picker.h"
@@ -281,7 +282,7 @@ TEST_F(ControlSkinsTest, ContainersEditsAndPickersWearTheSkin) {
     delete form;
 }
 
-TEST_F(ControlSkinsTest, TheEditorsPageShowsTheSkinsTabOnTheFaceColour) {
+TEST_F(ControlSkinsTest, TheEditorShowsTheSkinsTabOnTheFaceColourAndTheMemosScrollBar) {
     auto* editor = new alarms::TfrmModifyAlarm(nullptr);
     DialogDriver d;
     d.Then(WhenRunning(*editor));
@@ -302,6 +303,32 @@ TEST_F(ControlSkinsTest, TheEditorsPageShowsTheSkinsTabOnTheFaceColour) {
             ::ClientToScreen(tabs, &s);
             EXPECT_EQ(skintest::ScreenPixel(s.x, s.y), expected.At(p.x, p.y))
                 << "the selected tab, frame 2, at " << p.x << "," << p.y;
+        }
+        // The to-do memo's up arrow comes from the skin's scroll-bar picture.
+        HWND memo = editor->memTodo->Handle();
+        EXPECT_NE(SkinOf<skin::TSkinScrollbar>(editor->Handle(), memo), nullptr);
+        SCROLLBARINFO sbi{};
+        sbi.cbSize = sizeof sbi;
+        EXPECT_TRUE(::GetScrollBarInfo(memo, OBJID_VSCROLL, &sbi));
+        const int aw = sbi.rcScrollBar.right - sbi.rcScrollBar.left;
+        const int ah = ::GetSystemMetrics(SM_CYVSCROLL);
+        const core::TDataSkinObject* bar = Skin().Find("Scrollbar");
+        EXPECT_NE(bar, nullptr);
+        if (bar) {
+            core::Bitmap arrow(aw, ah, 0x00FF00FF);
+            core::DrawBlit(
+                arrow, core::ObjectBlit(*bar, core::ScrollArrowFrame(core::saUp, core::psNormal),
+                                        core::Rect{0, 0, aw, ah}));
+            int compared = 0;
+            for (POINT p : {POINT{aw / 2, ah / 2}, POINT{1, 1}, POINT{aw - 2, ah / 2}})
+                if (arrow.At(p.x, p.y) != 0x00FF00FF) {
+                    ++compared;
+                    EXPECT_EQ(skintest::ScreenPixel(sbi.rcScrollBar.left + p.x,
+                                                    sbi.rcScrollBar.top + p.y),
+                              arrow.At(p.x, p.y))
+                        << "up arrow at " << p.x << "," << p.y;
+                }
+            EXPECT_GT(compared, 0);
         }
         ::PostMessageA(editor->Handle(), WM_CLOSE, 0, 0);
         return true;
