@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/skin/menu_text.h"
+
 namespace core {
 
 const ClockMenuItem* FindClockMenuItem(const std::string& name) {
@@ -13,16 +15,8 @@ const ClockMenuItem* FindClockMenuItem(const std::string& name) {
 }
 
 char MenuAccelerator(const std::string& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
-    }
-    return 0;
+    const char mnemonic = ParseMenuCaption(caption).mnemonic;
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(mnemonic)));
 }
 
 std::string NextHideCaption(const std::string& caption) {

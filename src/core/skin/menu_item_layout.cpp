@@ -214,7 +214,7 @@ TMenuItemPaint MenuItemPaintPlan(const TMenuItemDraw& in) {
 
     const TDataSkinObject& o = *in.menuItem;
     out.backgroundFromPopup = in.popupHasBackground;
-    out.backgroundSrc = Offset(in.item, kPopupBorder, kPopupBorder);
+    out.backgroundSrc = Offset(in.item, in.clientLeft, in.clientTop);
     out.fill = in.colours.menu;
     if (s.separator) {
         // Three slices at the picture's own height, standing on the item's bottom edge.

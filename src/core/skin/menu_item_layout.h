@@ -90,6 +90,9 @@ struct TMenuItemDraw {
     TMenuImages images;
     bool rightToLeft = false;
     bool popupHasBackground = false;  // the popup window holds a cached skin background
+    // Where the popup's client area (the items' coordinates) starts in its window: its border,
+    // unless the system draws the border inside the client area.
+    int clientLeft = kPopupBorder, clientTop = kPopupBorder;
     const TDataSkinObject* menuItem = nullptr;
     TMenuColours colours;
 };
@@ -111,7 +114,7 @@ struct TMenuItemPaint {
     // Without one, the item rectangle is filled with `fill` directly.
     bool composed = false;
     bool backgroundFromPopup = false;
-    Rect backgroundSrc;  // in the popup window's coordinates
+    Rect backgroundSrc;  // in the popup window's coordinates: the item moved by the client origin
     uint32_t fill = 0;
     int frame = 0;  // frame of "MenuItem": 1, 2 or 4; 0 when none is drawn
     std::vector<BlitPiece> framePieces;

@@ -6,8 +6,10 @@
 
 #include "core/skin/skin_options.h"
 #include "win/skin/control_skin.h"
+#include "win/skin/menu_bar_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
+#include "win/skin/skin_popup_menus.h"
 #include "win/skin/system_menu_items.h"
 #include "win/ui/window_subclass.h"
 
@@ -42,6 +44,15 @@ core::TWindowState PlacementState(HWND hwnd) {
     if (wp.showCmd == SW_SHOWMINIMIZED || ::IsIconic(hwnd))
         return core::wsMinimized;
     return core::wsNormal;
+}
+
+// The form's main menu, which a menu bar takes its items from.
+ui::TMainMenu* MainMenuOf(ui::TForm* form) {
+    if (form)
+        for (ui::TComponent* c : form->Components())
+            if (auto* menu = dynamic_cast<ui::TMainMenu*>(c))
+                return menu;
+    return nullptr;
 }
 
 }  // namespace
@@ -163,6 +174,12 @@ void TFormSkin::Attach() {
             SetStyleBits(WS_CAPTION, false);
         metrics_ = core::FrameMetricsOf(data_.Data(), kind_);
         MakeButtons();
+        if (mdi_ != mdiChild && ::GetMenu(hwnd_)) {
+            auto bar = std::make_unique<TMenuBarSkin>(*this, MainMenuOf(form_));
+            bar->BuildBar();
+            menuBar_ = std::move(bar);
+            metrics_.menuBar = ::GetSystemMetrics(SM_CYMENU);
+        }
         if (mdi_ == mdiChild) {
             const int system = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME);
             if (metrics_.caption < system)
@@ -384,10 +401,14 @@ void TFormSkin::ReadIcon() {
 // Control skins plug in here: the skins of the window's child controls are made when the
 // window is set up, taken off when it is detached and refreshed when the skin is reapplied.
 void TFormSkin::SkinChildren() {
+    SkinPopupMenus(*this);
+    SkinMainMenu(*this);
     SkinChildControls();
 }
 
 void TFormSkin::UnskinChildren() {
+    UnskinPopupMenus(*this);
+    UnskinMainMenu(*this);
     FreeControlSkins(true);
 }
 

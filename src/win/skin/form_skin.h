@@ -126,6 +126,8 @@ class TFormSkin {
     bool Active() const { return active_; }
     bool Passive() const { return passive_; }
     const std::vector<std::unique_ptr<TCaptionButton>>& CaptionButtons() const { return buttons_; }
+    // The skinned menu bar of a window with a menu, else nullptr.
+    TFormMenuBar* MenuBar() const { return menuBar_.get(); }
     // The client size the window had under its system frame, read at set-up.
     SIZE FramelessClientSize() const { return framelessClient_; }
 

@@ -6,6 +6,7 @@
 #include "core/skin/frame_rules.h"
 #include "core/skin/skin_options.h"
 #include "win/skin/form_skin.h"
+#include "win/skin/popup_menu_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/ui/screen.h"
 #include "win/ui/win_control.h"
@@ -328,7 +329,8 @@ void TSkinManager::PopupMenuCreated(HWND hwnd, bool child) {
         !core::SkinsPopupMenuWindow(core::kPopupMenuClass, child, trackingMenu_, origin,
                                     data->SkinControls()))
         return;
-    popupMenus_.push_back(TPopupMenuNote{hwnd, origin, data});
+    popupMenus_.push_back(
+        TPopupMenuNote{hwnd, origin, data, std::make_shared<TPopupMenuSkin>(hwnd, *data, origin)});
 }
 
 void TSkinManager::PopupMenuDestroyed(HWND hwnd) {

@@ -17,6 +17,7 @@
 namespace skin {
 
 class TFormSkin;
+class TPopupMenuSkin;
 class TSkinData;
 
 class TSkinManager {
@@ -52,17 +53,19 @@ class TSkinManager {
     void DropFinished();
 
     // Popup menu windows ("#32768") of the process, noted as they are created with the kind
-    // they were opened as; the skinned menus build on this.
+    // they were opened as, each with its popup menu skin.
     struct TPopupMenuNote {
         HWND hwnd;
         core::TPopupMenuOrigin origin;
         TSkinData* data;
+        std::shared_ptr<TPopupMenuSkin> skin;
     };
     const std::vector<TPopupMenuNote>& PopupMenus() const { return popupMenus_; }
     // The next popup menu window is opened for `origin` (a menu bar item, a system menu).
     void NoteMenuOpening(core::TPopupMenuOrigin origin) { openingOrigin_ = origin; }
     // While set, popup menu windows are left alone (a menu the engine tracks itself).
     void SetTrackingMenu(bool tracking) { trackingMenu_ = tracking; }
+    bool TrackingMenu() const { return trackingMenu_; }
 
     // Called by a form skin whose window is being destroyed.
     void FormSkinFinished(TFormSkin* skin);

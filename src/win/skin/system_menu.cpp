@@ -111,6 +111,7 @@ void TFormSkin::OpenSystemMenu(POINT at) {
         v->enabled = item.enabled;
         v->checked = item.checked;
         v->glyph = item.glyph;
+        v->images = &data_.MenuGlyphs();
         UINT flags = MF_OWNERDRAW;
         if (v->separator)
             flags |= MF_SEPARATOR;
@@ -169,7 +170,9 @@ bool TFormSkin::DrawMenuItem(const DRAWITEMSTRUCT& dis) {
     if (!v)
         return false;
     try {
-        DrawSkinMenuItem(dis.hDC, dis.rcItem, *v, (dis.itemState & ODS_SELECTED) != 0, data_);
+        TMenuItemView view = *v;
+        view.hideAccel = (dis.itemState & ODS_NOACCEL) != 0;
+        DrawSkinMenuItem(dis.hDC, dis.rcItem, view, (dis.itemState & ODS_SELECTED) != 0, data_);
     } catch (...) {
         // Painting errors are swallowed.
     }

@@ -6,6 +6,7 @@
 #include "core/app/app_texts.h"
 #include "win/ui/delay_load.h"
 #include "win/ui/message_box.h"
+#include "win/ui/popup_menu.h"
 
 namespace ui {
 
@@ -75,6 +76,9 @@ LRESULT TApplication::AppWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lPara
     for (auto& h : hooks)
         if (h.second(m))
             return m.Result;
+    LRESULT menu = 0;
+    if (DispatchMenuMessage(msg, wParam, lParam, menu))
+        return menu;  // the owner-drawn items of popup menus shown for the application
     switch (msg) {
         case WM_CLOSE:
             if (app_.mainForm_)

@@ -1,7 +1,10 @@
 #include "win/ui/popup_menu.h"
 
 #include <algorithm>
+#include <unordered_set>
 
+#include "core/skin/menu_item_layout.h"
+#include "core/skin/menu_text.h"
 #include "win/ui/application.h"
 
 namespace ui {
@@ -14,37 +17,87 @@ UINT NextCommand() {
     return next;
 }
 
-void AppendItems(HMENU menu, TMenuItem& parent) {
-    for (int i = 0; i < parent.Count(); ++i) {
-        TMenuItem* item = parent.Items(i);
-        if (!item->Visible())
-            continue;
-        if (item->IsSeparator()) {
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        UINT flags =
-            MF_STRING | (item->Checked() ? MF_CHECKED : 0) | (item->Enabled() ? 0 : MF_GRAYED);
-        if (item->Count() > 0) {
-            HMENU sub = ::CreatePopupMenu();
-            AppendItems(sub, *item);
-            ::AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub),
-                          item->Caption().c_str());
-        } else {
-            ::AppendMenuA(menu, flags, item->Command(), item->Caption().c_str());
-        }
-    }
+// Item data handed to the system is checked against this before it is used again.
+std::unordered_set<const TMenuItem*>& LiveItems() {
+    static std::unordered_set<const TMenuItem*> items;
+    return items;
+}
+
+TMenuItem* ItemOf(HMENU menu, UINT index) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_DATA | MIIM_FTYPE;
+    if (!::GetMenuItemInfoA(menu, index, TRUE, &mii) || !(mii.fType & MFT_OWNERDRAW))
+        return nullptr;
+    return TMenuItem::FromItemData(mii.dwItemData);
+}
+
+HFONT MenuFont(ScopedFont& keep) {
+    NONCLIENTMETRICSA ncm{};
+    ncm.cbSize = sizeof ncm;
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+        keep = ScopedFont(::CreateFontIndirectA(&ncm.lfMenuFont));
+    return keep ? keep.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// The framework's size of an item, and its plain drawing, for owner-drawn items without
+// handlers of their own.
+void DefaultMeasure(TMenuItem& item, HDC dc, int& width, int& height) {
+    ScopedFont font;
+    ScopedSelectObject select(dc, MenuFont(font));
+    const auto texts = core::SplitMenuShortcut(item.Caption());
+    auto extent = [dc](const std::string& s) {
+        SIZE size{0, 0};
+        if (!s.empty())
+            ::GetTextExtentPoint32A(dc, s.data(), int(s.size()), &size);
+        return int(size.cx);
+    };
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(dc, &tm);
+    core::TMenuTextSize text;
+    text.captionWidth = extent(core::ParseMenuCaption(texts.first).text);
+    text.shortcutWidth = extent(texts.second);
+    text.textHeight = tm.tmHeight;
+    const core::TMenuItemSize size =
+        core::FrameworkMeasureItem(item.IsSeparator(), text, core::TMenuImages{});
+    width = size.width;
+    height = size.height;
+}
+
+void DefaultDraw(TMenuItem& item, HDC dc, const RECT& rect, UINT state) {
+    const bool selected = (state & ODS_SELECTED) != 0;
+    ::FillRect(dc, &rect, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (item.IsSeparator())
+        return;
+    ScopedFont font;
+    ScopedSelectObject select(dc, MenuFont(font));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(!item.Enabled() ? COLOR_GRAYTEXT
+                                     : selected      ? COLOR_HIGHLIGHTTEXT
+                                                     : COLOR_MENUTEXT));
+    RECT r = rect;
+    r.left += 4;
+    ::DrawTextA(dc, item.Caption().c_str(), int(item.Caption().size()), &r,
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), command_(NextCommand()) {}
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), command_(NextCommand()) {
+    LiveItems().insert(this);
+}
 
 TMenuItem::~TMenuItem() {
+    LiveItems().erase(this);
     if (parent_)
         parent_->Remove(this);
     for (TMenuItem* item : items_)
         item->parent_ = nullptr;
+}
+
+TMenuItem* TMenuItem::FromItemData(ULONG_PTR data) {
+    auto* item = reinterpret_cast<TMenuItem*>(data);
+    return LiveItems().count(item) ? item : nullptr;
 }
 
 void TMenuItem::Add(TMenuItem* item) {
@@ -88,6 +141,32 @@ TMenuItem* TMenuItem::FindByCommand(UINT command) {
     return nullptr;
 }
 
+TMenuItem* TMenuItem::FindBySubmenu(HMENU submenu) {
+    if (!submenu)
+        return nullptr;
+    for (TMenuItem* item : items_) {
+        if (item->submenu_ == submenu)
+            return item;
+        if (TMenuItem* sub = item->FindBySubmenu(submenu))
+            return sub;
+    }
+    return nullptr;
+}
+
+int TMenuItem::Depth() const {
+    int depth = 0;
+    for (const TMenuItem* p = parent_; p; p = p->parent_)
+        ++depth;
+    return depth;
+}
+
+TMenu* TMenuItem::Menu() const {
+    const TMenuItem* root = this;
+    while (root->parent_)
+        root = root->parent_;
+    return root->menu_;
+}
+
 void TMenuItem::Click() {
     if (!enabled_)
         return;
@@ -97,13 +176,57 @@ void TMenuItem::Click() {
         OnClick(this);
 }
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), items_(nullptr) {}
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(nullptr) {
+    items_.menu_ = this;
+}
+
+TMenu::~TMenu() = default;
+
+void TMenu::ForgetHandles(TMenuItem& parent) {
+    for (TMenuItem* item : parent.items_) {
+        item->submenu_ = nullptr;
+        ForgetHandles(*item);
+    }
+}
+
+void TMenu::AppendItems(HMENU menu, TMenuItem& parent) {
+    for (int i = 0; i < parent.Count(); ++i) {
+        TMenuItem* item = parent.Items(i);
+        item->submenu_ = nullptr;
+        if (!item->Visible())
+            continue;
+        MENUITEMINFOA mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        mii.fType = item->IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
+        if (ownerDraw_)
+            mii.fType |= MFT_OWNERDRAW;
+        mii.fState = (item->Checked() ? MFS_CHECKED : 0) | (item->Enabled() ? 0 : MFS_GRAYED);
+        mii.wID = item->IsSeparator() ? 0 : item->Command();
+        mii.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+        if (!item->IsSeparator()) {
+            // Owner-drawn items keep their text: the system still finds their mnemonics.
+            mii.fMask |= MIIM_STRING;
+            mii.dwTypeData = const_cast<char*>(item->Caption().c_str());
+        }
+        if (item->Count() > 0 && !item->IsSeparator()) {
+            HMENU sub = ::CreatePopupMenu();
+            AppendItems(sub, *item);
+            item->submenu_ = sub;
+            mii.fMask |= MIIM_SUBMENU;
+            mii.hSubMenu = sub;
+        }
+        ::InsertMenuItemA(menu, UINT(::GetMenuItemCount(menu)), TRUE, &mii);
+    }
+}
+
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 TPopupMenu::~TPopupMenu() = default;
 
 ScopedMenu TPopupMenu::BuildMenu() {
     ScopedMenu menu(::CreatePopupMenu());
-    AppendItems(menu.get(), items_);
+    AppendItems(menu.get(), Items());
     return menu;
 }
 
@@ -123,9 +246,91 @@ void TPopupMenu::Popup(int x, int y) {
         throw;
     }
     shown_.reset();
+    ForgetHandles(Items());  // the submenus went with the menu
     if (command != 0)
-        if (TMenuItem* item = items_.FindByCommand(command))
+        if (TMenuItem* item = Items().FindByCommand(command))
             item->Click();
+}
+
+TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
+
+TMainMenu::~TMainMenu() = default;
+
+HMENU TMainMenu::Handle() {
+    if (!bar_) {
+        bar_ = ScopedMenu(::CreateMenu());
+        AppendItems(bar_.get(), Items());
+    }
+    return bar_.get();
+}
+
+void TMainMenu::Rebuild() {
+    bar_.reset();
+    ForgetHandles(Items());
+    Handle();
+}
+
+bool TMainMenu::DispatchCommand(UINT command) {
+    TMenuItem* item = Items().FindByCommand(command);
+    if (!item || item->Count() > 0)
+        return false;
+    item->Click();
+    return true;
+}
+
+bool DispatchMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+        case WM_MEASUREITEM: {
+            auto& mis = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            TMenuItem* item =
+                mis.CtlType == ODT_MENU ? TMenuItem::FromItemData(mis.itemData) : nullptr;
+            if (!item)
+                return false;
+            ScopedGetDC screen(nullptr);
+            int width = 0, height = 0;
+            DefaultMeasure(*item, screen.get(), width, height);
+            if (item->OnMeasureItem)
+                item->OnMeasureItem(item, screen.get(), width, height);
+            mis.itemWidth = UINT(std::max(width, 0));
+            mis.itemHeight = UINT(std::max(height, 0));
+            result = TRUE;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto& dis = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            TMenuItem* item =
+                dis.CtlType == ODT_MENU ? TMenuItem::FromItemData(dis.itemData) : nullptr;
+            if (!item)
+                return false;
+            if (item->OnDrawItem)
+                item->OnDrawItem(item, dis.hDC, dis.rcItem, dis.itemState);
+            else
+                DefaultDraw(*item, dis.hDC, dis.rcItem, dis.itemState);
+            result = TRUE;
+            return true;
+        }
+        case WM_MENUCHAR: {
+            // Owner-drawn items of a system that does not read their text: the accelerator
+            // rule over the menu's captions, item by item.
+            HMENU menu = reinterpret_cast<HMENU>(lParam);
+            const int count = ::GetMenuItemCount(menu);
+            std::vector<std::string> captions;
+            bool ours = false;
+            for (int i = 0; i < count; ++i) {
+                TMenuItem* item = ItemOf(menu, UINT(i));
+                ours = ours || item;
+                captions.push_back(item && !item->IsSeparator() ? item->Caption() : std::string());
+            }
+            if (!ours)
+                return false;
+            const int index = core::FindMenuMnemonic(captions, char32_t(LOWORD(wParam)));
+            result =
+                index >= 0 ? MAKELRESULT(WORD(index), MNC_EXECUTE) : MAKELRESULT(0, MNC_IGNORE);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 }  // namespace ui

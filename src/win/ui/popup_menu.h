@@ -1,7 +1,10 @@
 #pragma once
-// Popup menus built from TMenuItem components and shown with TrackPopupMenu.
+// Menus built from TMenuItem components: popup menus shown with TrackPopupMenu and the main
+// menu of a form. A menu with OwnerDraw has its items drawn by their handlers; the owner
+// window passes the owner-draw messages on with DispatchMenuMessage.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +12,15 @@
 #include "win/ui/handles.h"
 
 namespace ui {
+
+class TMenu;
+
+// Gives an owner-drawn item its size: Width and Height come in as the framework measured it.
+using TMenuMeasureItemEvent =
+    std::function<void(TObject* Sender, HDC ACanvas, int& Width, int& Height)>;
+// Draws an owner-drawn item; `State` holds the item's ODS_ bits (selected, grey, no accel...).
+using TMenuDrawItemEvent =
+    std::function<void(TObject* Sender, HDC ACanvas, const RECT& ARect, UINT State)>;
 
 class TMenuItem : public TComponent {
   public:
@@ -29,6 +41,9 @@ class TMenuItem : public TComponent {
     void SetEnabled(bool v) { enabled_ = v; }
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { visible_ = v; }
+    // Index of the item's picture in its menu's image list; -1 for none.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int v) { imageIndex_ = v; }
     // The command identifier the item has in a shown menu.
     UINT Command() const { return command_; }
 
@@ -39,26 +54,63 @@ class TMenuItem : public TComponent {
     TMenuItem* Parent() const { return parent_; }
     TMenuItem* Find(const std::string& caption) const;
     TMenuItem* FindByCommand(UINT command);
+    // The submenu handle the item has in a shown menu, else nullptr.
+    HMENU SubmenuHandle() const { return submenu_; }
+    TMenuItem* FindBySubmenu(HMENU submenu);
+    // Levels below the menu: the items of a main menu's bar are at depth 1.
+    int Depth() const;
+    // The menu the item belongs to, or nullptr.
+    TMenu* Menu() const;
 
     // What choosing the item does.
     virtual void Click();
     TNotifyEvent OnClick;
+    TMenuMeasureItemEvent OnMeasureItem;
+    TMenuDrawItemEvent OnDrawItem;
+
+    // An item of the process that is still alive (for item data coming back from the system).
+    static TMenuItem* FromItemData(ULONG_PTR data);
 
   private:
+    friend class TMenu;
     std::string caption_;
     bool checked_ = false, autoCheck_ = false, enabled_ = true, visible_ = true;
+    int imageIndex_ = -1;
     UINT command_;
+    HMENU submenu_ = nullptr;
     TMenuItem* parent_ = nullptr;
+    TMenu* menu_ = nullptr;  // set on the root item only
     std::vector<TMenuItem*> items_;
 };
 
-class TPopupMenu : public TComponent {
+class TMenu : public TComponent {
+  public:
+    explicit TMenu(TComponent* AOwner);
+    ~TMenu() override;
+
+    TMenuItem& Items() { return items_; }
+    // Items are drawn by their OnDrawItem and measured by their OnMeasureItem (or by the
+    // framework without one) from the next time the menu is built.
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+    // Fills `menu` with the current items (submenus are made for items with items).
+    void AppendItems(HMENU menu, TMenuItem& parent);
+
+  protected:
+    // The shown menu is gone: its submenu handles no longer name anything.
+    static void ForgetHandles(TMenuItem& parent);
+
+  private:
+    TMenuItem items_;
+    bool ownerDraw_ = false;
+};
+
+class TPopupMenu : public TMenu {
   public:
     explicit TPopupMenu(TComponent* AOwner);
     ~TPopupMenu() override;
     std::string ClassName() const override { return "TPopupMenu"; }
 
-    TMenuItem& Items() { return items_; }
     // Builds the menu, shows it at the screen point (modal until chosen or dismissed) and
     // performs the chosen item's Click.
     virtual void Popup(int x, int y);
@@ -76,10 +128,31 @@ class TPopupMenu : public TComponent {
     TNotifyEvent OnPopup;
 
   private:
-    TMenuItem items_;
     ScopedMenu shown_;
     TComponent* popupComponent_ = nullptr;
     HWND window_ = nullptr;
 };
+
+// A form's menu bar: the items of Items() are the bar's, theirs are the drop-downs.
+class TMainMenu : public TMenu {
+  public:
+    explicit TMainMenu(TComponent* AOwner);
+    ~TMainMenu() override;
+    std::string ClassName() const override { return "TMainMenu"; }
+
+    // The bar built from the current items, made on first use and again after Rebuild.
+    HMENU Handle();
+    // Makes the bar again from the items (a form showing it sets it anew).
+    void Rebuild();
+    // Performs the Click of the item with that command; false when it is not one of ours.
+    bool DispatchCommand(UINT command);
+
+  private:
+    ScopedMenu bar_;
+};
+
+// The owner-draw messages (measure, draw, menu character) of our menus' items, for the
+// window that owns the shown menu; false when the message is not about one of them.
+bool DispatchMenuMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 }  // namespace ui

@@ -321,6 +321,15 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+        case WM_MENUCHAR: {
+            LRESULT result = 0;
+            if ((msg == WM_MENUCHAR || wParam == 0) &&
+                DispatchMenuMessage(msg, wParam, lParam, result))
+                return result;
+            break;
+        }
         default:
             if (msg >= CN_BASE && msg < CN_BASE + 0x400)
                 return 0;

@@ -108,6 +108,10 @@ TEST(MenuItemLayout, FramesBackgroundAndColoursByState) {
             EXPECT_EQ(target.At(60, 10), uint32_t(c.frame));
         }
     }
+    // A popup whose system border lies inside its client area: the items are where they are.
+    in.clientLeft = in.clientTop = 0;
+    in.menuItem = &item;
+    EXPECT_EQ(core::MenuItemPaintPlan(in).backgroundSrc, in.item);
 }
 
 TEST(MenuItemLayout, SeparatorStandsOnTheItemBottom) {

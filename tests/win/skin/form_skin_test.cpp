@@ -327,6 +327,16 @@ TEST_F(FormSkinTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClos
         return menu != nullptr;
     });
     d.Then([&] {
+        // The menu window has its skin: the menu background's edge at its border.
+        ::UpdateWindow(menuWindow);
+        EXPECT_EQ(::SendMessageA(menuWindow, core::skinmsg::kIsSkinned, 0, 0), 1);
+        const core::TDataSkinObject* bg = host_->Skin().Find("MenuBackground");
+        RECT mw;
+        ::GetWindowRect(menuWindow, &mw);
+        if (bg) {
+            EXPECT_EQ(skintest::WindowPixel(menuWindow, 0, (mw.bottom - mw.top) / 2),
+                      skintest::FramePixel(bg->Picture, 1, 1, 0, bg->Picture.height / 2));
+        }
         const int count = ::GetMenuItemCount(menu);
         EXPECT_GT(count, 1);
         int closeAt = -1;
