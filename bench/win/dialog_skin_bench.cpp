@@ -1,7 +1,8 @@
 // What the skin costs the program's dialogs:
 //   - opening each dialog until it and its controls have painted, skinned and unskinned in
 //     alternation;
-//   - one frame paint of the alarm list against a BitBlt of the window's size;
+//   - one frame paint of the alarm list against a BitBlt of the window's size, and the same
+//     for one of its skinned buttons;
 //   - the GDI objects after 200 open/close cycles of each dialog, against after the first.
 // Uses the default skin carried by clock.exe in the same folder.
 //   dialog_skin_bench [ROUNDS] [CYCLES]
@@ -21,6 +22,7 @@
 #include "win/alarms/about.h"
 #include "win/alarms/alarm_list.h"
 #include "win/alarms/alarm_modify.h"
+#include "win/skin/skin_button.h"
 #include "win/skin/skin_test_support.h"
 #include "win/ui/application.h"
 #include "win/ui/thread_hook.h"
@@ -211,6 +213,24 @@ void FramePaint(int repeats) {
         "Frame paint of the alarm list (%ldx%ld), mean of %d: %.0f us; BitBlt of the "
         "window's size: %.0f us (%.1fx)\n",
         size.cx, size.cy, repeats, frame, blit, frame / std::max(0.001, blit));
+    // One of its buttons painted by its skin, against a BitBlt of the button's size.
+    for (skin::TSkinControl* c : skin->ControlSkins()) {
+        auto* button = dynamic_cast<skin::TSkinButton*>(c);
+        if (!button)
+            continue;
+        RECT r;
+        GetClientRect(button->Handle(), &r);
+        const double paint = time([&] { button->PaintEntry(nullptr); });
+        const double copy = time([&] {
+            ui::ScopedGetDC dc(button->Handle());
+            BitBlt(dc.get(), 0, 0, r.right, r.bottom, picture.Canvas().Handle(), 0, 0, SRCCOPY);
+        });
+        std::printf(
+            "Button repaint (%ldx%ld), mean of %d: %.0f us; BitBlt of its size: %.0f us "
+            "(%.1fx)\n",
+            r.right, r.bottom, repeats, paint, copy, paint / std::max(0.001, copy));
+        break;
+    }
     delete list;
     Pump();
 }

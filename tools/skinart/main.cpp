@@ -243,10 +243,11 @@ Bitmap Tabs() {
 }
 
 void Arrow(Bitmap& b, int dir, uint32_t c) {
-    // dir 0 up, 1 down, 2 left, 3 right: a 7 x 4 chevron centred in 16 x 16.
+    // dir 0 up, 1 down, 2 left, 3 right: a 7 x 4 chevron centred in 16 x 16, its point (row
+    // i = 3) towards where it scrolls.
     for (int i = 0; i < 4; ++i)
         for (int j = -(3 - i); j <= 3 - i; ++j) {
-            const int along = dir == 0 || dir == 2 ? 6 + i : 9 - i;
+            const int along = dir == 0 || dir == 2 ? 9 - i : 6 + i;
             if (dir < 2)
                 Pixel(b, 8 + j, along, c);
             else

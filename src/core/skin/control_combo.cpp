@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/skin/control_window_bits.h"
+#include "core/skin/window_bits.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "core/skin/control_window_bits.h"
+#include "core/skin/window_bits.h"
 #include "core/skin/quick_ini.h"
 
 namespace core {
@@ -375,7 +375,7 @@ TControlSkinDecision DecideControlSkin(const TControlFacts& f, const TControlSki
     return Skin(C::None, TDecisionEnd::NoRow);
 }
 
-TControlSkinDecision DecideWindowSkin(const TWindowFacts& w, const TControlSkinSettings& s) {
+TControlSkinDecision DecideWindowSkin(const TBareWindowFacts& w, const TControlSkinSettings& s) {
     TControlSkinDecision none = Skin(C::None, TDecisionEnd::NoRow);
     if (w.alreadySkinned)
         return Skin(C::None, TDecisionEnd::NoParent);

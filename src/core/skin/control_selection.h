@@ -145,7 +145,7 @@ TControlSkinDecision DecideControlSkin(const TControlFacts& facts,
 
 // What the decision needs to know about a window that has no framework control (the buttons
 // of message boxes and system dialogs).
-struct TWindowFacts {
+struct TBareWindowFacts {
     std::string windowClass;  // as the system reports it ("Button", "Edit", ...)
     uint32_t style = 0;
     int windowWidth = 0, windowHeight = 0, clientWidth = 0, clientHeight = 0;
@@ -160,7 +160,7 @@ struct TWindowFacts {
 // pickers, else TSkinDateTime); any other window whose style shows scroll bars
 // (TSkinScrollbar). Each needs the same SkinControls bit as its framework counterpart.
 // `attachToWindow` is always set. Static texts and unknown classes keep the system look.
-TControlSkinDecision DecideWindowSkin(const TWindowFacts& facts,
+TControlSkinDecision DecideWindowSkin(const TBareWindowFacts& facts,
                                       const TControlSkinSettings& settings);
 
 // The class chain (own class first) of a class of our framework, as the decision expects it;

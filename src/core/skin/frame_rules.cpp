@@ -13,13 +13,13 @@ bool IsDialogClass(const std::string& className) {
 
 TFrameKind FrameKindOf(uint32_t style, uint32_t exStyle, const std::string& className) {
     TFrameKind kind = fkSingle;
-    if ((style & winstyle::kCaption) != winstyle::kCaption)
+    if ((style & winbits::kCaption) != winbits::kCaption)
         kind = fkNone;
-    else if (style & winstyle::kThickFrame)
+    else if (style & winbits::kThickFrame)
         kind = fkSizeable;
-    else if (style & winstyle::kDsModalFrame)
+    else if (style & winbits::kDsModalFrame)
         kind = fkDialog;
-    if ((exStyle & winstyle::kExDlgModalFrame) || IsDialogClass(className))
+    if ((exStyle & winbits::kExDlgModalFrame) || IsDialogClass(className))
         kind = fkDialog;
     return kind;
 }
@@ -30,12 +30,12 @@ TBorderIcons BorderIconsOf(uint32_t style,
                            bool owned,
                            const TSystemVersion& version) {
     TBorderIcons icons;
-    icons.systemMenu = (style & winstyle::kSysMenu) != 0 || hasSystemMenu;
-    icons.minimize = (style & winstyle::kMinimizeBox) != 0;
-    icons.maximize = (style & winstyle::kMaximizeBox) != 0;
-    const bool mdiChild = (exStyle & winstyle::kExMdiChild) != 0;
+    icons.systemMenu = (style & winbits::kSysMenu) != 0 || hasSystemMenu;
+    icons.minimize = (style & winbits::kMinimizeBox) != 0;
+    icons.maximize = (style & winbits::kMaximizeBox) != 0;
+    const bool mdiChild = (exStyle & winbits::kExMdiChild) != 0;
     if (version.ntFamily && version.major > 4 && version.minor == 0)
-        icons.captionToggle = (exStyle & winstyle::kExAppWindow) != 0 || (!owned && !mdiChild);
+        icons.captionToggle = (exStyle & winbits::kExAppWindow) != 0 || (!owned && !mdiChild);
     return icons;
 }
 

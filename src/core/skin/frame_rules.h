@@ -8,24 +8,9 @@
 #include <vector>
 
 #include "core/skin/skin_data.h"
+#include "core/skin/window_bits.h"
 
 namespace core {
-
-// The window style bits the rules read (the values of the Windows headers).
-namespace winstyle {
-constexpr uint32_t kPopup = 0x80000000u;
-constexpr uint32_t kChild = 0x40000000u;
-constexpr uint32_t kCaption = 0x00C00000u;  // border and dialog frame together
-constexpr uint32_t kSysMenu = 0x00080000u;
-constexpr uint32_t kThickFrame = 0x00040000u;
-constexpr uint32_t kMinimizeBox = 0x00020000u;
-constexpr uint32_t kMaximizeBox = 0x00010000u;
-constexpr uint32_t kDsModalFrame = 0x00000080u;
-constexpr uint32_t kExDlgModalFrame = 0x00000001u;
-constexpr uint32_t kExMdiChild = 0x00000040u;
-constexpr uint32_t kExAppWindow = 0x00040000u;
-constexpr uint32_t kExLeftScrollBar = 0x00004000u;
-}  // namespace winstyle
 
 // Hit-test codes.
 namespace hit {

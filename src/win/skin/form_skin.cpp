@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/skin/skin_options.h"
+#include "win/skin/control_skin.h"
 #include "win/skin/menu_bar_skin.h"
 #include "win/skin/skin_data_component.h"
 #include "win/skin/skin_manager.h"
@@ -111,6 +112,7 @@ TFormSkin::TFormSkin(TSkinManager& manager, HWND hwnd, ui::TForm* form, TSkinDat
 
 TFormSkin::~TFormSkin() {
     Detach();
+    FreeControlSkins(false);
 }
 
 bool TFormSkin::Running() const {
@@ -401,12 +403,21 @@ void TFormSkin::ReadIcon() {
 void TFormSkin::SkinChildren() {
     SkinPopupMenus(*this);
     SkinMainMenu(*this);
+    SkinChildControls();
 }
+
 void TFormSkin::UnskinChildren() {
     UnskinPopupMenus(*this);
     UnskinMainMenu(*this);
+    FreeControlSkins(true);
 }
-void TFormSkin::ReapplyChildren() {}
+
+void TFormSkin::ReapplyChildren() {
+    const std::vector<TSkinControl*> skins = controlSkins_;
+    for (TSkinControl* s : skins)
+        if (std::find(controlSkins_.begin(), controlSkins_.end(), s) != controlSkins_.end())
+            s->Reapply();
+}
 
 LRESULT TFormSkin::Handle(UINT msg,
                           WPARAM wParam,

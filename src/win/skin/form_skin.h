@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/skin/caption_layout.h"
+#include "core/skin/control_selection.h"
 #include "core/skin/frame_rules.h"
 #include "core/skin/skin_objects.h"
 #include "win/ui/form.h"
@@ -22,6 +23,7 @@
 namespace skin {
 
 class TFormSkin;
+class TSkinControl;
 class TSkinData;
 class TSkinManager;
 struct TSystemMenuItemView;
@@ -133,6 +135,16 @@ class TFormSkin {
     void SkinChildren();
     void UnskinChildren();
     void ReapplyChildren();
+    // The child control skins' selection: SkinControl decides a control's skin and attaches
+    // it; SkinContainer does so for each child of a windowed control.
+    void SkinContainer(ui::TWinControl& container);
+    void SkinControl(ui::TControl* control);
+    bool IsSkinned(ui::TControl* control) const;
+    // The control skins of this window's children, in the order they were attached.
+    const std::vector<TSkinControl*>& ControlSkins() const { return controlSkins_; }
+    TSkinControl* FindControlSkin(HWND hwnd) const;
+    void AddControlSkin(TSkinControl* skin);
+    void RemoveControlSkin(TSkinControl* skin);
     // A size grip created on this window (the grip's painting is the window's own).
     void TakeSizeGrip(HWND grip) { sizeGrip_ = grip; }
     HWND SizeGrip() const { return sizeGrip_; }
@@ -160,6 +172,12 @@ class TFormSkin {
                          const ui::TWndMethodChain::Next& next,
                          bool& handled);
     void SetUp();
+    // form_skin_controls.cpp
+    void SkinChildControls();
+    void SkinBareChildren();
+    void SkinBareWindow(HWND child);
+    void ApplyDecision(ui::TControl* control, const core::TControlSkinDecision& decision);
+    void FreeControlSkins(bool restore);
     void ReadWindow();
     void MakeButtons();
     void ResizeToSkin();
@@ -233,6 +251,7 @@ class TFormSkin {
     SIZE framelessClient_{0, 0};
     SIZE regionSize_{0, 0};
     HWND sizeGrip_ = nullptr;
+    std::vector<TSkinControl*> controlSkins_;
 };
 
 }  // namespace skin

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/skin/control_window_bits.h"
+#include "core/skin/window_bits.h"
 #include "core/skin/test_skin.h"
 
 namespace {

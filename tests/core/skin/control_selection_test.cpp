@@ -6,7 +6,7 @@
 #include <map>
 
 #include "core/skin/control_skin_classes.h"
-#include "core/skin/control_window_bits.h"
+#include "core/skin/window_bits.h"
 
 namespace {
 
@@ -185,7 +185,7 @@ TEST(WindowSkinDecision, BareWindowsByClassAndStyle) {
         {"SysDateTimePick32", 0x9, 96, C::TSkinEdit},
     };
     for (const Row& r : rows) {
-        core::TWindowFacts w;
+        core::TBareWindowFacts w;
         w.windowClass = r.cls;
         w.style = r.style;
         w.windowWidth = 100;
@@ -198,7 +198,7 @@ TEST(WindowSkinDecision, BareWindowsByClassAndStyle) {
         EXPECT_EQ(d.skin, r.skin) << r.cls << " " << r.style;
         EXPECT_EQ(d.attachToWindow, r.skin != C::None) << r.cls;
     }
-    core::TWindowFacts button;
+    core::TBareWindowFacts button;
     button.windowClass = "Button";
     Settings s;
     EXPECT_EQ(core::DecideWindowSkin(button, s).skin, C::TSkinButton);

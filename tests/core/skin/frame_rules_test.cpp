@@ -7,7 +7,7 @@
 namespace {
 
 using namespace core;
-namespace ws = core::winstyle;
+namespace ws = core::winbits;
 
 TEST(FrameRules, FrameKindByStyleThenDialogClassesAndExtendedStyle) {
     const uint32_t caption = ws::kCaption;
