@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses (build/fuzz, clang) and runs every one of them for MINUTES
 # minutes (a decimal is fine: 0.25 is 15 s), FUZZ_JOBS at a time (default 2), each from its
-# seed corpus in tests/fuzz/corpus/NAME plus what earlier runs found (build/fuzz/corpus/NAME).
+# starting inputs in tests/fuzz/corpus/NAME plus what earlier runs found (build/fuzz/corpus/NAME).
 # Prints one line per harness: executions, coverage, corpus, findings; the same table goes to
 # build/fuzz/summary.txt (FUZZ_OUT names another tree). Exits non-zero when any harness found
 # something.
