@@ -10,8 +10,12 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # Every package the build, the tests and the run need; installed when missing.
 PACKAGES=(cmake g++ clang libclang-rt-14-dev googletest
-    wine wine32:i386 wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
+    wine wine64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
     xvfb xauth x11-utils xdotool imagemagick liblhasa-dev lhasa fonts-wine zip unzip)
+# 32-bit Wine runs the tests where the machine can execute 32-bit programs. Without it
+# the tests run under 64-bit Wine (wine_flavour), so a failed install is not fatal: an
+# i386 index that a mirror has not finished syncing leaves its libraries uninstallable.
+OPTIONAL_PACKAGES=(wine32:i386)
 
 ensure_packages() {
     local missing=() p
@@ -19,6 +23,7 @@ ensure_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$p")
     done
+    # The optional ones are tried only along with a real install, not again on every run.
     [ ${#missing[@]} -eq 0 ] && return 0
     log "installing: ${missing[*]}"
     local sudo=""
@@ -26,9 +31,19 @@ ensure_packages() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
     fi
-    $sudo apt-get update -qq
+    # A mirror in mid-sync fails the update now and then; retry, and go on with what
+    # indexes arrived, since the install below reports what is really missing.
+    local try
+    for try in 1 2 3; do
+        $sudo apt-get update -qq && break
+        log "apt-get update failed (try $try)"
+        sleep 10
+    done
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${OPTIONAL_PACKAGES[@]}" >/dev/null 2>&1 ||
+        log "not installed: ${OPTIONAL_PACKAGES[*]} (the tests use 64-bit Wine)"
 }
 
 # The product is 32-bit (build/win32). Some sandboxes cannot execute 32-bit Linux programs,
