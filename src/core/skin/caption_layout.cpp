@@ -183,7 +183,7 @@ TCaptionLayout LayoutCaption(const TCaptionWindow& w,
 
 int CaptionButtonFrame(TNCState state, bool active, int frameCount, bool mdiButton) {
     if (state == ncNormal)
-        return active || frameCount < 4 ? 1 : 4;
+        return active || frameCount < 4 || mdiButton ? 1 : 4;
     if (state == ncHot && mdiButton)
         return 4;
     return int(state);

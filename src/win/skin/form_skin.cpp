@@ -519,6 +519,10 @@ LRESULT TFormSkin::HandleActive(UINT msg,
             // The set-up cuts the region itself once the window has its skinned size.
             if (windowState_ != core::wsMinimized && Running() && state_ != fssSettingUp)
                 UpdateRegion();
+            // A child maximised or given back shows or hides its buttons in the frame's bar.
+            if (mdi_ == mdiChild)
+                if (HWND frame = ::GetAncestor(hwnd_, GA_ROOT))
+                    ::PostMessageA(frame, core::skinmsg::kRepaintFrame, 0, 0);
             return r;
         }
         case WM_GETMINMAXINFO:

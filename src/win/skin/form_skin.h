@@ -84,6 +84,8 @@ class TFormMenuBar {
     // a change of the window's menu waits for it (ChangeLater).
     virtual bool Busy() const = 0;
     virtual void ChangeLater() = 0;
+    // Lays the bar's background of its last paint back under `r` (window coordinates).
+    virtual void PaintBackground(HDC windowDC, const RECT& r) = 0;
 };
 
 enum TFormSkinState : int {

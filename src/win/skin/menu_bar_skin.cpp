@@ -233,6 +233,14 @@ void TMenuBarSkin::PaintButton(TMenuBtn& button) {
                 DT_SINGLELINE | DT_LEFT | DT_TOP);
 }
 
+void TMenuBarSkin::PaintBackground(HDC dc, const RECT& r) {
+    RECT part;
+    if (background_.Empty() || !::IntersectRect(&part, &r, &bar_))
+        return;
+    ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+             background_.Canvas().Handle(), part.left - bar_.left, part.top - bar_.top, SRCCOPY);
+}
+
 TNCObject* TMenuBarSkin::ItemAt(POINT at) {
     const int i = core::MenuBarItemAt(Layout(), at.x, at.y);
     return i < 0 ? nullptr : items_[size_t(i)].get();

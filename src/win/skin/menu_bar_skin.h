@@ -56,6 +56,7 @@ class TMenuBarSkin : public TFormMenuBar {
     void Restore() override;
     bool Busy() const override { return opening_; }
     void ChangeLater() override { changed_ = true; }
+    void PaintBackground(HDC windowDC, const RECT& r) override;
     void OpenItem(TMenuBtn& item);
     // A menu selection message of the tracked submenu.
     void MenuSelect(WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -272,6 +273,83 @@ TEST(MenuBarSkin, ARightToLeftBarRunsFromTheRightAndItsArrowsTradePlaces) {
     ASSERT_FALSE(opened.empty());
     EXPECT_EQ(opened[0].window.right, w.left + items[0]->Rect().right) << "right-aligned";
     EXPECT_EQ(opened[0].window.top, w.top + items[0]->Rect().bottom) << "under the item";
+    delete form;
+}
+
+// The frame of an MDI child: a form holding an MDI client, and a child of a class whose
+// procedure is the system's MDI child procedure.
+TEST(MenuBarSkin, AMaximisedMdiChildsButtonsShowInTheFramesBarAndAct) {
+    skintest::SkinHost host;
+    ASSERT_TRUE(host.Loaded());
+    auto* form = NewForm<ui::TForm>("MDI frame");
+    form->SetMenu(MenuOf(form, {{"&File", "&Open"}}));
+    const HWND h = form->HandleNeeded();
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    CLIENTCREATESTRUCT ccs{nullptr, 50000};
+    RECT c;
+    ::GetClientRect(h, &c);
+    const HWND client =
+        ::CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
+                          c.right, c.bottom, h, nullptr, instance, &ccs);
+    ASSERT_NE(client, nullptr);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ::DefMDIChildProcA;
+    wc.hInstance = instance;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "MdiTestChild";
+    ::RegisterClassA(&wc);
+    form->Show();
+    ASSERT_TRUE(wintest::PumpUntil([&] { return BarOf(h) != nullptr; }, 3000));
+    MDICREATESTRUCTA mcs{"MdiTestChild", "Child", instance, 0, 0, 200, 100, 0, 0};
+    const HWND child =
+        reinterpret_cast<HWND>(::SendMessageA(client, WM_MDICREATE, 0, LPARAM(&mcs)));
+    ASSERT_NE(child, nullptr);
+    ::SendMessageA(client, WM_MDIMAXIMIZE, WPARAM(child), 0);
+    wintest::Pump(100);
+    ASSERT_TRUE(LaidOut(h));
+    if (const char* hold = std::getenv("DIALOGS_HOLD_MS"))  // for a screenshot
+        wintest::Pump(DWORD(std::atoi(hold)));
+
+    const skin::TFormSkin& s = *skintest::RunningSkin(h);
+    const int barTop = s.Metrics().caption, barBottom = barTop + s.Metrics().menuBar;
+    const skin::TCaptionButton* close = nullptr;
+    int buttons = 0;
+    for (const auto& b : s.CaptionButtons()) {
+        if (b->Def().Align != 100)
+            continue;
+        ++buttons;
+        const RECT r = b->Rect();
+        ASSERT_TRUE(b->Visible()) << b->Def().Action;
+        EXPECT_TRUE(r.top >= barTop && r.bottom <= barBottom) << "in the bar";
+        // Frame 1 of its picture where that is not magenta.
+        const core::Bitmap& picture = b->Def().Picture;
+        int ink = 0, shown = 0;
+        for (int y = 0; y < r.bottom - r.top; ++y)
+            for (int x = 0; x < r.right - r.left; ++x) {
+                const uint32_t p = skintest::FramePixel(picture, 4, 1, x, y);
+                if (p == core::kMagenta)
+                    continue;
+                ++ink;
+                shown += skintest::WindowPixel(h, r.left + x, r.top + y) == p;
+            }
+        EXPECT_GT(ink, 0);
+        EXPECT_EQ(shown, ink) << "button " << b->Def().Action << " shows frame 1";
+        if (b->Def().Action == 9)
+            close = b.get();
+    }
+    EXPECT_EQ(buttons, 3);
+    ASSERT_NE(close, nullptr);
+
+    RECT w;
+    ::GetWindowRect(h, &w);
+    const RECT r = close->Rect();
+    const LPARAM at = MAKELPARAM(w.left + (r.left + r.right) / 2, w.top + (r.top + r.bottom) / 2);
+    ::PostMessageA(h, WM_NCLBUTTONDOWN, HTMENU, at);
+    ::PostMessageA(h, WM_NCLBUTTONUP, HTMENU, at);
+    EXPECT_TRUE(wintest::PumpUntil([&] { return !::IsWindow(child); }, 3000))
+        << "its close button closes the child";
+    ASSERT_TRUE(LaidOut(h));
+    EXPECT_FALSE(close->Visible()) << "no maximised child, no buttons";
     delete form;
 }
 
