@@ -187,6 +187,8 @@ TEST_F(PopupMenuSkinTest, TheDefaultItemIsBoldAndItemsShowTheirMenusPictures) {
     skintest::MouseTo(5, ::GetSystemMetrics(SM_CYSCREEN) - 5);  // no item is selected
     int bold = 0, plain = 0, red = 0, greyed = 0, redDisabled = 0;
     Open(*pictured, [&](HWND w) {
+        // The screen shows the items once the window is on it and painted.
+        wintest::PumpUntil([&] { return CountInItem(w, 1, text) > 0; }, 2000);
         bold = CountInItem(w, 0, text);
         plain = CountInItem(w, 1, text);
         red = CountInItem(w, 2, Ref(kGlyphRed));
