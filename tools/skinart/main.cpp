@@ -138,6 +138,26 @@ Bitmap CaptionButton(Glyph g, bool danger) {
     return SideBySide(frames);
 }
 
+constexpr int kMdiBtnW = 16, kMdiBtnH = 14;
+
+// The buttons of a maximised MDI child in the menu bar (minimise, restore, close), four frames
+// each: normal, pressed, hot, and hot again (the bar lights its MDI buttons with the fourth).
+Bitmap MdiControls() {
+    std::vector<Bitmap> frames;
+    for (Glyph g : {Glyph::Minimise, Glyph::Restore, Glyph::Close}) {
+        const uint32_t fills[4] = {kMagenta, kPressFill, kHotFill, kHotFill};
+        for (uint32_t fill : fills) {
+            Bitmap b(kMdiBtnW, kMdiBtnH, kMagenta);
+            if (fill != kMagenta)
+                RoundRect(b, Rect{0, 0, kMdiBtnW, kMdiBtnH}, 2, fill, kLine);
+            DrawGlyph(b, g, (kMdiBtnW - 10) / 2, (kMdiBtnH - 10) / 2, kGlyph,
+                      fill == kMagenta ? kFace : fill);
+            frames.push_back(b);
+        }
+    }
+    return SideBySide(frames);
+}
+
 // Push button frames: normal, pressed, disabled, hot, focused.
 Bitmap PushButton() {
     struct Look {
@@ -358,6 +378,7 @@ int main(int argc, char** argv) {
         Save(dir, "menuitem.bmp", MenuItem());
         Save(dir, "menubackground.bmp", Panel(16, 16, 0, kPaper, RGBColour(176, 184, 196)));
         Save(dir, "menubar.bmp", MenuBar());
+        Save(dir, "mdicontrols.bmp", MdiControls());
         Save(dir, "groupbox.bmp", Panel(16, 16, 4, kMagenta, kLine));
         Save(dir, "groupboxedge.bmp",
              SideBySide(

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/skin/menu_bar_layout.h"
+
 namespace core {
 
 namespace {
@@ -168,10 +170,10 @@ TCaptionLayout LayoutCaption(const TCaptionWindow& w,
                 out.buttons[i] = At(out.textBox.right + b.x, b.y, b);
                 break;
             case 100: {
-                const int y = w.metrics.caption + (w.metrics.menuBar - b.height) / 2;
-                const int x = w.rightToLeft ? w.metrics.left + w.menuBarMargin + b.x - b.width
-                                            : w.width - w.metrics.right - w.menuBarMargin - b.x;
-                out.buttons[i] = At(x, y, b);
+                const Rect bar{w.metrics.left, w.metrics.caption, w.width - w.metrics.right,
+                               w.metrics.caption + w.metrics.menuBar};
+                out.buttons[i] = MenuBarMdiButtonRect(bar, w.menuBarMargin, b.width, b.height, b.x,
+                                                      w.rightToLeft);
                 break;
             }
             default:
@@ -183,7 +185,7 @@ TCaptionLayout LayoutCaption(const TCaptionWindow& w,
 
 int CaptionButtonFrame(TNCState state, bool active, int frameCount, bool mdiButton) {
     if (state == ncNormal)
-        return active || frameCount < 4 ? 1 : 4;
+        return active || frameCount < 4 || mdiButton ? 1 : 4;
     if (state == ncHot && mdiButton)
         return 4;
     return int(state);

@@ -62,8 +62,9 @@ TCaptionLayout LayoutCaption(const TCaptionWindow& w,
 enum TNCState : int { ncNormal = 1, ncPressed = 2, ncHot = 3 };
 
 // The frame a caption button shows: in its normal state frame 1 while the window is active
-// or the picture has fewer than four frames, else frame 4 (inactive); otherwise the frame
-// numbered by its state, frame 4 for a hot MDI button.
+// or the picture has fewer than four frames, else frame 4 (inactive), and always frame 1 for
+// an MDI button in the menu bar; otherwise the frame numbered by its state, frame 4 for a hot
+// MDI button.
 int CaptionButtonFrame(TNCState state, bool active, int frameCount, bool mdiButton);
 
 }  // namespace core

@@ -107,16 +107,14 @@ TMenuBarButtonPaint MenuBarButtonPaint(const TMenuBarItem& item,
 }
 
 Rect MenuBarMdiButtonRect(const Rect& bar,
-                          const TDataSkinObject* menuBar,
-                          const TDataSkinSysButton& button,
+                          int sideMargin,
+                          int width,
+                          int height,
+                          int x,
                           bool rightToLeft) {
-    const Rect frame = FrameRect(button.Picture, button.FrameCount, 1);
-    const int w = frame.Width(), h = frame.Height();
-    const int top = bar.top + (bar.Height() - h) / 2;
-    const bool margins = menuBar && !menuBar->Picture.Empty();
-    const int left = rightToLeft ? bar.left + (margins ? menuBar->LeftWidth : 0) + button.XCoord - w
-                                 : bar.right - (margins ? menuBar->RightWidth : 0) - button.XCoord;
-    return Rect{left, top, left + w, top + h};
+    const int top = bar.top + (bar.Height() - height) / 2;
+    const int left = rightToLeft ? bar.left + sideMargin + x - width : bar.right - sideMargin - x;
+    return Rect{left, top, left + width, top + height};
 }
 
 }  // namespace core

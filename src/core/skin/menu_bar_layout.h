@@ -80,12 +80,14 @@ TMenuBarButtonPaint MenuBarButtonPaint(const TMenuBarItem& item,
                                        int textHeight,
                                        const TMenuColours& colours);
 
-// A caption button of the MDI child (align and visibility 100) in the bar: vertically
-// centred, its x coordinate counted from the bar's right edge past the picture's side margin
-// (from the left edge for right-to-left windows). Drawn with frame 1, magenta-transparent.
+// A button of a maximised MDI child in the bar (`bar` in window coordinates): vertically
+// centred, `x` counted from the bar's right edge past the picture's side margin (from the left
+// edge for right-to-left windows). The caption layout places the MDI buttons with it.
 Rect MenuBarMdiButtonRect(const Rect& bar,
-                          const TDataSkinObject* menuBar,
-                          const TDataSkinSysButton& button,
+                          int sideMargin,
+                          int width,
+                          int height,
+                          int x,
                           bool rightToLeft);
 
 }  // namespace core

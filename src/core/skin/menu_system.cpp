@@ -54,6 +54,7 @@ std::vector<TSystemMenuItem> SkinnedSystemMenuItems(const std::vector<TSystemMen
         item.command = e.command;
         item.enabled = !e.grey;
         item.checked = e.checked;
+        item.isDefault = e.isDefault && !separator;
         if (!separator)
             ApplyFrameRules(item, window);
         items.push_back(item);

@@ -30,6 +30,7 @@ struct TSystemMenuEntry {
     uint32_t command = 0;
     bool grey = false;
     bool checked = false;
+    bool isDefault = false;  // the item a double click on the icon stands for: drawn bold
 };
 
 struct TSystemMenuWindow {
@@ -44,10 +45,11 @@ struct TSystemMenuItem {
     uint32_t command = 0;
     bool enabled = true;
     bool checked = false;
+    bool isDefault = false;
     int glyph = -1;
 };
 
-// The real menu's items with their captions, commands, grey and checked states, and the
+// The real menu's items with their captions, commands, grey, checked and default states, and the
 // frame's rules on top: size and move disabled while maximised (size also while minimised
 // and without a sizing border), minimise enabled when not minimised and the window has a
 // minimise box, maximise when not maximised and it has a maximise box, restore when not in

@@ -46,8 +46,11 @@ core::TWindowState PlacementState(HWND hwnd) {
     return core::wsNormal;
 }
 
-// The form's main menu, which a menu bar takes its items from.
+// The form's main menu, which a menu bar takes its items from: its Menu, else the first one
+// it owns (a menu set on the window directly).
 ui::TMainMenu* MainMenuOf(ui::TForm* form) {
+    if (form && form->Menu())
+        return form->Menu();
     if (form)
         for (ui::TComponent* c : form->Components())
             if (auto* menu = dynamic_cast<ui::TMainMenu*>(c))
@@ -191,6 +194,33 @@ void TFormSkin::Attach() {
         form_->SetColor(ui::TColor(data_.Data().ButtonFaceColour()));
     }
     attached_ = true;
+}
+
+void TFormSkin::MenuChanged() {
+    if (passive_ || !data_.MenuUpdate() || mdi_ == mdiChild || !::IsWindow(hwnd_))
+        return;
+    if (menuBar_ && menuBar_->Busy()) {
+        menuBar_->ChangeLater();
+        return;
+    }
+    if (hot_ && !dynamic_cast<TCaptionButton*>(hot_))
+        hot_ = nullptr;  // a button of the bar that goes
+    const int before = metrics_.menuBar;
+    if (::GetMenu(hwnd_)) {
+        auto bar = std::make_unique<TMenuBarSkin>(*this, MainMenuOf(form_));
+        bar->BuildBar();
+        menuBar_ = std::move(bar);
+        metrics_.menuBar = ::GetSystemMetrics(SM_CYMENU);
+    } else {
+        menuBar_.reset();
+        metrics_.menuBar = 0;
+    }
+    if (!Running() || kind_ == core::fkNone)
+        return;  // the set-up lays the frame out
+    if (metrics_.menuBar != before)
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    PaintFrame();
 }
 
 void TFormSkin::SetUp() {
@@ -489,6 +519,10 @@ LRESULT TFormSkin::HandleActive(UINT msg,
             // The set-up cuts the region itself once the window has its skinned size.
             if (windowState_ != core::wsMinimized && Running() && state_ != fssSettingUp)
                 UpdateRegion();
+            // A child maximised or given back shows or hides its buttons in the frame's bar.
+            if (mdi_ == mdiChild)
+                if (HWND frame = ::GetAncestor(hwnd_, GA_ROOT))
+                    ::PostMessageA(frame, core::skinmsg::kRepaintFrame, 0, 0);
             return r;
         }
         case WM_GETMINMAXINFO:
@@ -498,6 +532,11 @@ LRESULT TFormSkin::HandleActive(UINT msg,
             return next(msg, wParam, lParam);
         case WM_SYSCOMMAND:
             return SysCommand(wParam, lParam, next);
+        case ui::CM_MENUCHANGED: {
+            const LRESULT r = next(msg, wParam, lParam);  // the form sets its menu on the window
+            MenuChanged();
+            return r;
+        }
         case WM_SETTEXT:
         case WM_SETICON: {
             // Some default window procedures draw the caption by themselves here while the

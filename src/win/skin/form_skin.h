@@ -80,6 +80,12 @@ class TFormMenuBar {
     virtual bool OpenByKey(wchar_t key) = 0;
     // Gives the menu back to the window.
     virtual void Restore() = 0;
+    // An item is being opened or tracked: the bar must stay as it is until that ends, and
+    // a change of the window's menu waits for it (ChangeLater).
+    virtual bool Busy() const = 0;
+    virtual void ChangeLater() = 0;
+    // Lays the bar's background of its last paint back under `r` (window coordinates).
+    virtual void PaintBackground(HDC windowDC, const RECT& r) = 0;
 };
 
 enum TFormSkinState : int {
@@ -125,9 +131,14 @@ class TFormSkin {
     core::TWindowState WindowState() const { return windowState_; }
     bool Active() const { return active_; }
     bool Passive() const { return passive_; }
+    // The window lays out right to left (its left-scroll-bar style).
+    bool RightToLeft() const { return rightToLeft_; }
     const std::vector<std::unique_ptr<TCaptionButton>>& CaptionButtons() const { return buttons_; }
     // The skinned menu bar of a window with a menu, else nullptr.
     TFormMenuBar* MenuBar() const { return menuBar_.get(); }
+    // The window's menu was set anew or changed: with MenuUpdate the skinned bar takes the
+    // new one over (and goes when the window has none), and the frame follows.
+    void MenuChanged();
     // The client size the window had under its system frame, read at set-up.
     SIZE FramelessClientSize() const { return framelessClient_; }
 

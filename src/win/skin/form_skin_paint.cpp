@@ -148,6 +148,13 @@ void TFormSkin::PaintCaption() {
         ::BitBlt(buffer, 0, 0, width, metrics_.caption, dc.get(), 0, 0, SRCCOPY);
         DrawCaptionInto(buffer, width);
         ::BitBlt(dc.get(), 0, 0, width, metrics_.caption, buffer, 0, 0, SRCCOPY);
+        // The buttons of a maximised MDI child, placed with the caption's, sit in the bar.
+        if (menuBar_)
+            for (const auto& b : buttons_)
+                if (b->Def().Align == 100 && b->Visible()) {
+                    menuBar_->PaintBackground(dc.get(), b->Rect());
+                    DrawButton(dc.get(), *b);
+                }
     } catch (...) {
         // Painting errors are swallowed; the DC has gone back already.
     }

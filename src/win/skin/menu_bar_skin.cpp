@@ -125,8 +125,12 @@ void TMenuBarSkin::BuildBar() {
 }
 
 void TMenuBarSkin::Restore() {
-    if (menu_ && ::IsWindow(owner_.Handle()))
-        ::SetMenu(owner_.Handle(), menu_);
+    const HWND hwnd = owner_.Handle();
+    // A framework menu may have been made again since it was read: the window gets the bar
+    // the menu has now.
+    HMENU menu = framework_ && framework_->Window() == hwnd ? framework_->Handle() : menu_;
+    if (::IsWindow(hwnd) && menu && ::IsMenu(menu) && ::GetMenu(hwnd) != menu)
+        ::SetMenu(hwnd, menu);
     menu_ = nullptr;
 }
 
@@ -174,7 +178,7 @@ void TMenuBarSkin::PaintBar(HDC target, const RECT& bar) {
 
     std::vector<core::TMenuBarItem> layout = Layout();
     core::LayoutMenuBar(layout, core::Rect{bar.left, bar.top, bar.right, bar.bottom}, picture,
-                        false);
+                        owner_.RightToLeft());
     ui::TBitmap buffer;
     buffer.SetSize(w, h);
     HDC dc = buffer.Canvas().Handle();
@@ -229,6 +233,14 @@ void TMenuBarSkin::PaintButton(TMenuBtn& button) {
                 DT_SINGLELINE | DT_LEFT | DT_TOP);
 }
 
+void TMenuBarSkin::PaintBackground(HDC dc, const RECT& r) {
+    RECT part;
+    if (background_.Empty() || !::IntersectRect(&part, &r, &bar_))
+        return;
+    ::BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+             background_.Canvas().Handle(), part.left - bar_.left, part.top - bar_.top, SRCCOPY);
+}
+
 TNCObject* TMenuBarSkin::ItemAt(POINT at) {
     const int i = core::MenuBarItemAt(Layout(), at.x, at.y);
     return i < 0 ? nullptr : items_[size_t(i)].get();
@@ -257,9 +269,11 @@ POINT TMenuBarSkin::ToWindow(POINT screen) const {
 }
 
 void TMenuBarSkin::OpenItem(TMenuBtn& first) {
-    if (tracking_)
+    if (opening_)
         return;
+    opening_ = true;
     const HWND hwnd = owner_.Handle();
+    const bool rightToLeft = owner_.RightToLeft();
     int next = first.Index();
     while (next >= 0 && next < int(items_.size()) && ::IsWindow(hwnd)) {
         TMenuBtn& item = *items_[size_t(next)];
@@ -277,25 +291,34 @@ void TMenuBarSkin::OpenItem(TMenuBtn& first) {
         POINT cursor{0, 0};
         ::GetCursorPos(&cursor);
         const POINT at = ToWindow(cursor);
-        tracker_.Begin(Layout(), item.Index(), false, at.x, at.y);
+        tracker_.Begin(Layout(), item.Index(), rightToLeft, at.x, at.y);
         pendingOpen_ = -1;
         hook_ = std::make_unique<ui::TThreadHook>(
             WH_MSGFILTER, [this](int code, WPARAM, LPARAM l) { return Filter(code, l); });
         RECT w;
         ::GetWindowRect(hwnd, &w);
         const RECT r = item.Rect();
+        const UINT align = rightToLeft ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
         const UINT command = UINT(::TrackPopupMenuEx(
-            item.submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
-            w.left + r.left, w.top + r.bottom, hwnd, nullptr));
+            item.submenu, align | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+            w.left + (rightToLeft ? r.right : r.left), w.top + r.bottom, hwnd, nullptr));
         hook_.reset();
         tracking_ = false;
         item.SetState(core::ncNormal);
+        next = pendingOpen_;
+        pendingOpen_ = -1;
         if (command != 0) {
+            // The item's action may change the menu: the bar is read again after it.
             if (!framework_ || !framework_->DispatchCommand(command))
                 ::PostMessageW(hwnd, WM_COMMAND, command, 0);
         }
-        next = pendingOpen_;
-        pendingOpen_ = -1;
+        if (changed_)
+            break;
+    }
+    opening_ = false;
+    if (changed_) {
+        changed_ = false;
+        owner_.MenuChanged();  // may free this bar: nothing follows
     }
 }
 

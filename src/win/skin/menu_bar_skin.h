@@ -3,7 +3,8 @@
 // skin draws one in the non-client area the form skin keeps for it, with one button per bar
 // item that lights up under the mouse and opens its submenu itself. While a submenu is
 // tracked a message filter follows the keyboard and the mouse (core menu_tracking.h) to move
-// to the neighbouring items.
+// to the neighbouring items. A window that lays out right to left gets its bar from the right
+// edge, its submenus right-aligned under their items and the arrow keys swapped.
 #include <windows.h>
 
 #include <memory>
@@ -53,6 +54,9 @@ class TMenuBarSkin : public TFormMenuBar {
     TNCObject* ItemAt(POINT windowPoint) override;
     bool OpenByKey(wchar_t key) override;
     void Restore() override;
+    bool Busy() const override { return opening_; }
+    void ChangeLater() override { changed_ = true; }
+    void PaintBackground(HDC windowDC, const RECT& r) override;
     void OpenItem(TMenuBtn& item);
     // A menu selection message of the tracked submenu.
     void MenuSelect(WPARAM wParam, LPARAM lParam);
@@ -80,6 +84,8 @@ class TMenuBarSkin : public TFormMenuBar {
     std::unique_ptr<ui::TThreadHook> hook_;
     HWND menuWindow_ = nullptr;
     int pendingOpen_ = -1;
+    bool opening_ = false;
+    bool changed_ = false;  // the window's menu changed while an item was open
 };
 
 }  // namespace skin

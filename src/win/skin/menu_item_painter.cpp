@@ -14,10 +14,11 @@ namespace skin {
 namespace {
 
 core::TMenuImages Images(const TMenuItemView& item) {
-    if (!item.images || item.images->Empty())
+    if (!item.images)
         return core::TMenuImages{};
-    const int size = item.images->height;  // square images side by side
-    return core::TMenuImages{size, size};
+    const int side = item.images->height;
+    return core::TMenuImages{item.imageWidth > 0 ? item.imageWidth : side,
+                             item.imageHeight > 0 ? item.imageHeight : side};
 }
 
 int TextWidth(HDC dc, const std::wstring& text) {
@@ -45,17 +46,19 @@ void DrawGlyph(HDC dc,
                const TMenuItemView& item,
                const core::TMenuItemPaint& plan,
                TSkinData& data) {
-    const int size = item.images->height;
+    const core::TMenuImages images = Images(item);
+    const int w = images.width, h = images.height;
+    if ((item.glyph + 1) * w > item.images->width || h > item.images->height)
+        return;  // no such image
     core::Bitmap glyph =
-        core::Crop(*item.images, core::Rect{item.glyph * size, 0, (item.glyph + 1) * size, size});
+        core::Crop(*item.images, core::Rect{item.glyph * w, 0, (item.glyph + 1) * w, h});
     if (plan.glyphGrey)
         for (uint32_t& p : glyph.pixels)
             if ((p & 0xFFFFFF) != core::kMagenta)
                 p = core::MixColors(core::TSkinColor(p), core::TSkinColor(core::kWhite), 40);
     ui::TBitmap picture;
     picture.Assign(glyph);
-    data.Pictures().Draw(dc, picture, {core::BlitPiece{core::Rect{0, 0, size, size}, plan.glyph}},
-                         true);
+    data.Pictures().Draw(dc, picture, {core::BlitPiece{core::Rect{0, 0, w, h}, plan.glyph}}, true);
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ std::wstring WideMenuText(const std::string& text) {
 }
 
 core::TMenuTextSize MeasureMenuTexts(HDC dc, const TMenuItemView& item, TSkinData& data) {
-    ui::ScopedSelectObject font(dc, data.MenuFont());
+    ui::ScopedSelectObject font(dc, data.MenuFont(item.isDefault));
     core::TMenuTextSize size;
     size.captionWidth = TextWidth(dc, core::ParseMenuCaption(item.caption).text);
     size.shortcutWidth = TextWidth(dc, item.shortcut);
@@ -151,7 +154,7 @@ void DrawSkinMenuItem(HDC target,
         Fill(dc, r, plan.textColour);
     for (const core::Rect& r : plan.arrow)
         Fill(dc, r, plan.textColour);
-    ui::ScopedSelectObject font(dc, data.MenuFont());
+    ui::ScopedSelectObject font(dc, data.MenuFont(plan.bold));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, plan.textColour);
     if (!plan.caption.Empty()) {

@@ -20,8 +20,10 @@ struct TMenuItemView {
     std::wstring caption;   // with "&" before the mnemonic
     std::wstring shortcut;  // the part after a tab
     int glyph = -1;         // into `images`, -1 for none
-    // The menu's image list as a strip of square images on magenta; nullptr for none.
+    // The menu's image list as a strip of images on magenta; nullptr for none. Its images
+    // are `imageWidth` x `imageHeight`, or squares of the strip's height when those are 0.
     const core::Bitmap* images = nullptr;
+    int imageWidth = 0, imageHeight = 0;
     bool separator = false;
     bool enabled = true;
     bool checked = false;

@@ -96,11 +96,14 @@ HBRUSH TSkinData::FaceBrush() {
 namespace {
 
 // A font of the system's non-client metrics; the stock font when they cannot be read.
-void MakeMetricsFont(ui::ScopedFont& font, LOGFONTW NONCLIENTMETRICSW::*which) {
+void MakeMetricsFont(ui::ScopedFont& font, LOGFONTW NONCLIENTMETRICSW::*which, bool bold = false) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        if (bold)
+            (metrics.*which).lfWeight = FW_BOLD;
         font.reset(::CreateFontIndirectW(&(metrics.*which)));
+    }
     if (!font)
         font.reset(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
 }
@@ -113,10 +116,11 @@ HFONT TSkinData::CaptionFont() {
     return captionFont_.get();
 }
 
-HFONT TSkinData::MenuFont() {
-    if (!menuFont_)
-        MakeMetricsFont(menuFont_, &NONCLIENTMETRICSW::lfMenuFont);
-    return menuFont_.get();
+HFONT TSkinData::MenuFont(bool bold) {
+    ui::ScopedFont& font = bold ? boldMenuFont_ : menuFont_;
+    if (!font)
+        MakeMetricsFont(font, &NONCLIENTMETRICSW::lfMenuFont, bold);
+    return font.get();
 }
 
 void TSkinData::DrawAppIcon() {

@@ -86,9 +86,10 @@ class TSkinData : public ui::TComponent {
     ui::TBitmap& CaptionBuffer(int width, int height);
     // The solid button-face brush the painters share.
     HBRUSH FaceBrush();
-    // The fonts of captions and of menus (from the system's non-client metrics).
+    // The fonts of captions and of menus (from the system's non-client metrics); a menu's
+    // default item is bold.
     HFONT CaptionFont();
-    HFONT MenuFont();
+    HFONT MenuFont(bool bold = false);
     // The application's small icon on magenta (drawn when loaded).
     const core::Bitmap& AppIconBitmap() const { return appIcon_; }
     // The program's menu glyphs, 16 x 16 each on magenta; empty without the resource.
@@ -128,6 +129,7 @@ class TSkinData : public ui::TComponent {
     uint32_t faceBrushColour_ = 0;
     ui::ScopedFont captionFont_;
     ui::ScopedFont menuFont_;
+    ui::ScopedFont boldMenuFont_;
     core::Bitmap appIcon_;
     core::Bitmap menuGlyphs_;
     SIZE maximizedSize_{0, 0};

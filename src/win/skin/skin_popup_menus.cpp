@@ -20,7 +20,14 @@ TMenuItemView ViewOf(const ui::TMenuItem& item, core::TMenuKind kind) {
     v.enabled = item.Enabled();
     v.checked = item.Checked();
     v.hasSubmenu = item.Count() > 0;
-    v.glyph = item.ImageIndex();  // framework menus carry no image list: no glyph is drawn
+    v.isDefault = item.Default();
+    v.glyph = item.ImageIndex();
+    const ui::TMenu* menu = item.Menu();
+    if (const ui::TImageList* images = menu ? menu->Images() : nullptr) {
+        v.images = &images->Strip();
+        v.imageWidth = images->Width();
+        v.imageHeight = images->Height();
+    }
     return v;
 }
 

@@ -68,6 +68,7 @@ std::vector<core::TSystemMenuEntry> ReadSystemMenu(HMENU menu) {
         e.command = mii.wID;
         e.grey = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) != 0;
         e.checked = (mii.fState & MFS_CHECKED) != 0;
+        e.isDefault = (mii.fState & MFS_DEFAULT) != 0;
         entries.push_back(e);
     }
     return entries;
@@ -110,6 +111,7 @@ void TFormSkin::OpenSystemMenu(POINT at) {
         v->command = item.command;
         v->enabled = item.enabled;
         v->checked = item.checked;
+        v->isDefault = item.isDefault;
         v->glyph = item.glyph;
         v->images = &data_.MenuGlyphs();
         UINT flags = MF_OWNERDRAW;
@@ -121,6 +123,8 @@ void TFormSkin::OpenSystemMenu(POINT at) {
             flags |= MF_CHECKED;
         ::AppendMenuW(popup.get(), flags, v->separator ? 0 : v->command,
                       reinterpret_cast<LPCWSTR>(v.get()));
+        if (v->isDefault)
+            ::SetMenuDefaultItem(popup.get(), v->command, FALSE);
         views.push_back(std::move(v));
     }
     menuItems_ = std::move(views);

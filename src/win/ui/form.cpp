@@ -6,6 +6,7 @@
 
 #include "core/common/errors.h"
 #include "win/ui/application.h"
+#include "win/ui/popup_menu.h"
 #include "win/ui/screen.h"
 
 namespace ui {
@@ -37,6 +38,12 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
 TForm::~TForm() {
     Screen().RemoveForm(this);
     DoDestroy();
+    // Its items go with the components: the window need not follow them one by one.
+    if (menu_) {
+        menu_->SetWindow(nullptr);
+        RemoveFreeNotification(menu_);
+        menu_ = nullptr;
+    }
     if (Application && Application->MainForm() == this)
         Application->ClearMainForm();
     DestroyComponents();
@@ -108,11 +115,43 @@ void TForm::CreateParams(WindowParams& p) {
 void TForm::CreateHandle() {
     TWinControl::CreateHandle();
     ApplyLayered();
+    if (menu_) {
+        menu_->SetWindow(Handle());
+        ::SetMenu(Handle(), menu_->Handle());
+    }
 }
 
 void TForm::HandleDestroyed() {
+    if (menu_)
+        menu_->SetWindow(nullptr);
     if (!Recreating())
         UpdateVisible(false);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_)
+        return;
+    if (menu_) {
+        menu_->SetWindow(nullptr);
+        RemoveFreeNotification(menu_);
+    }
+    menu_ = menu;
+    if (menu)
+        FreeNotification(menu);
+    if (!HandleAllocated())
+        return;
+    if (menu)
+        menu->SetWindow(Handle());
+    ::SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
+}
+
+void TForm::Notification(TComponent* component) {
+    TWinControl::Notification(component);
+    if (component == menu_) {
+        menu_ = nullptr;
+        if (HandleAllocated())
+            ::SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
+    }
 }
 
 void TForm::ApplyLayered() {
@@ -359,6 +398,19 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case CM_RELEASE:
             delete this;
             return 0;
+        case CM_MENUCHANGED:
+            ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+            return 0;
+        case WM_COMMAND:
+            // The bar's items; controls send their commands with their window.
+            if (lParam == 0 && HIWORD(wParam) == 0 && menu_ &&
+                menu_->DispatchCommand(LOWORD(wParam)))
+                return 0;
+            if (lParam == 0 && LOWORD(wParam) == IDCANCEL && modal_) {
+                modalResult_ = mrCancel;  // Escape in a modal dialog
+                return 0;
+            }
+            break;
         case WM_WINDOWPOSCHANGED: {
             auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
             RECT r;
@@ -368,12 +420,6 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 UpdateVisible(false);
             break;
         }
-        case WM_COMMAND:
-            if (lParam == 0 && LOWORD(wParam) == IDCANCEL && modal_) {
-                modalResult_ = mrCancel;  // Escape in a modal dialog
-                return 0;
-            }
-            break;
         default:
             break;
     }

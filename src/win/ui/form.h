@@ -8,6 +8,8 @@
 
 namespace ui {
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poScreenCenter };
@@ -52,6 +54,10 @@ class TForm : public TWinControl {
     void SetClientWidth(int v) { SetClientSize(v, ClientHeight()); }
     void SetClientHeight(int v) { SetClientSize(ClientWidth(), v); }
     void SetClientSize(int width, int height);
+    // The menu bar the window shows; nullptr for none. The window follows every change to the
+    // menu's items (CM_MENUCHANGED, which a window skin sees first).
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
 
     void Close();
     // Shows the form, disables the program's other windows and runs the message loop until
@@ -79,6 +85,7 @@ class TForm : public TWinControl {
     void BoundsChanged() override;
     void ControlChanged(TControl* child) override;
     void HandleDestroyed() override;
+    void Notification(TComponent* component) override;
 
   private:
     DWORD StyleBits() const;
@@ -98,6 +105,7 @@ class TForm : public TWinControl {
     bool destroyed_ = false;
     bool modal_ = false;
     TModalResult modalResult_ = mrNone;
+    TMainMenu* menu_ = nullptr;
 };
 
 }  // namespace ui

@@ -32,19 +32,29 @@ TMenuItem* ItemOf(HMENU menu, UINT index) {
     return TMenuItem::FromItemData(mii.dwItemData);
 }
 
-HFONT MenuFont(ScopedFont& keep) {
+// The menu font, bold for a default item.
+HFONT MenuFont(ScopedFont& keep, bool bold) {
     NONCLIENTMETRICSA ncm{};
     ncm.cbSize = sizeof ncm;
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
+        if (bold)
+            ncm.lfMenuFont.lfWeight = FW_BOLD;
         keep = ScopedFont(::CreateFontIndirectA(&ncm.lfMenuFont));
+    }
     return keep ? keep.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+core::TMenuImages ImagesOf(const TMenuItem& item) {
+    const TMenu* menu = item.Menu();
+    const TImageList* images = menu ? menu->Images() : nullptr;
+    return images ? core::TMenuImages{images->Width(), images->Height()} : core::TMenuImages{};
 }
 
 // The framework's size of an item, and its plain drawing, for owner-drawn items without
 // handlers of their own.
 void DefaultMeasure(TMenuItem& item, HDC dc, int& width, int& height) {
     ScopedFont font;
-    ScopedSelectObject select(dc, MenuFont(font));
+    ScopedSelectObject select(dc, MenuFont(font, item.Default()));
     const auto texts = core::SplitMenuShortcut(item.Caption());
     auto extent = [dc](const std::string& s) {
         SIZE size{0, 0};
@@ -59,7 +69,7 @@ void DefaultMeasure(TMenuItem& item, HDC dc, int& width, int& height) {
     text.shortcutWidth = extent(texts.second);
     text.textHeight = tm.tmHeight;
     const core::TMenuItemSize size =
-        core::FrameworkMeasureItem(item.IsSeparator(), text, core::TMenuImages{});
+        core::FrameworkMeasureItem(item.IsSeparator(), text, ImagesOf(item));
     width = size.width;
     height = size.height;
 }
@@ -70,7 +80,7 @@ void DefaultDraw(TMenuItem& item, HDC dc, const RECT& rect, UINT state) {
     if (item.IsSeparator())
         return;
     ScopedFont font;
-    ScopedSelectObject select(dc, MenuFont(font));
+    ScopedSelectObject select(dc, MenuFont(font, item.Default()));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(!item.Enabled() ? COLOR_GRAYTEXT
                                      : selected      ? COLOR_HIGHLIGHTTEXT
@@ -95,6 +105,53 @@ TMenuItem::~TMenuItem() {
         item->parent_ = nullptr;
 }
 
+void TMenuItem::Changed() {
+    if (TMenu* menu = Menu())
+        menu->MenuChanged();
+}
+
+void TMenuItem::SetCaption(const std::string& v) {
+    if (v == caption_)
+        return;
+    caption_ = v;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool v) {
+    if (v == checked_)
+        return;
+    checked_ = v;
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool v) {
+    if (v == enabled_)
+        return;
+    enabled_ = v;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool v) {
+    if (v == visible_)
+        return;
+    visible_ = v;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool v) {
+    if (v == default_)
+        return;
+    default_ = v;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int v) {
+    if (v == imageIndex_)
+        return;
+    imageIndex_ = v;
+    Changed();
+}
+
 TMenuItem* TMenuItem::FromItemData(ULONG_PTR data) {
     auto* item = reinterpret_cast<TMenuItem*>(data);
     return LiveItems().count(item) ? item : nullptr;
@@ -107,6 +164,7 @@ void TMenuItem::Add(TMenuItem* item) {
         item->parent_->Remove(item);
     items_.push_back(item);
     item->parent_ = this;
+    Changed();
 }
 
 void TMenuItem::Remove(TMenuItem* item) {
@@ -115,6 +173,7 @@ void TMenuItem::Remove(TMenuItem* item) {
         return;
     items_.erase(it);
     item->parent_ = nullptr;
+    Changed();
 }
 
 TMenuItem* TMenuItem::Find(const std::string& caption) const {
@@ -171,7 +230,7 @@ void TMenuItem::Click() {
     if (!enabled_)
         return;
     if (autoCheck_)
-        checked_ = !checked_;
+        SetChecked(!checked_);
     if (OnClick)
         OnClick(this);
 }
@@ -181,6 +240,31 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(nullptr) {
 }
 
 TMenu::~TMenu() = default;
+
+void TMenu::SetOwnerDraw(bool v) {
+    if (v == ownerDraw_)
+        return;
+    ownerDraw_ = v;
+    MenuChanged();
+}
+
+void TMenu::SetImages(TImageList* images) {
+    if (images == images_)
+        return;
+    if (images_)
+        RemoveFreeNotification(images_);
+    images_ = images;
+    if (images)
+        FreeNotification(images);
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component) {
+    if (component == images_) {
+        images_ = nullptr;
+        MenuChanged();
+    }
+}
 
 void TMenu::ForgetHandles(TMenuItem& parent) {
     for (TMenuItem* item : parent.items_) {
@@ -201,7 +285,8 @@ void TMenu::AppendItems(HMENU menu, TMenuItem& parent) {
         mii.fType = item->IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
         if (ownerDraw_)
             mii.fType |= MFT_OWNERDRAW;
-        mii.fState = (item->Checked() ? MFS_CHECKED : 0) | (item->Enabled() ? 0 : MFS_GRAYED);
+        mii.fState = (item->Checked() ? MFS_CHECKED : 0) | (item->Enabled() ? 0 : MFS_GRAYED) |
+                     (item->Default() ? MFS_DEFAULT : 0);
         mii.wID = item->IsSeparator() ? 0 : item->Command();
         mii.dwItemData = reinterpret_cast<ULONG_PTR>(item);
         if (!item->IsSeparator()) {
@@ -268,6 +353,17 @@ void TMainMenu::Rebuild() {
     bar_.reset();
     ForgetHandles(Items());
     Handle();
+}
+
+void TMainMenu::MenuChanged() {
+    if (!bar_)
+        return;  // made with the change when first asked for
+    // The window still shows the old bar until it is told: it is freed only after that.
+    ScopedMenu old = std::move(bar_);
+    ForgetHandles(Items());
+    Handle();
+    if (window_ && ::IsWindow(window_))
+        ::SendMessageA(window_, CM_MENUCHANGED, 0, 0);
 }
 
 bool TMainMenu::DispatchCommand(UINT command) {

@@ -1,7 +1,8 @@
 #pragma once
 // Menus built from TMenuItem components: popup menus shown with TrackPopupMenu and the main
 // menu of a form. A menu with OwnerDraw has its items drawn by their handlers; the owner
-// window passes the owner-draw messages on with DispatchMenuMessage.
+// window passes the owner-draw messages on with DispatchMenuMessage. A change to the items of
+// a main menu that a window shows makes its bar again and tells that window (CM_MENUCHANGED).
 #include <windows.h>
 
 #include <functional>
@@ -10,10 +11,14 @@
 
 #include "win/ui/component.h"
 #include "win/ui/handles.h"
+#include "win/ui/image_list.h"
 
 namespace ui {
 
 class TMenu;
+
+// Sent to the window showing a main menu once the menu's bar was made again.
+constexpr UINT CM_MENUCHANGED = WM_APP + 0x101;
 
 // Gives an owner-drawn item its size: Width and Height come in as the framework measured it.
 using TMenuMeasureItemEvent =
@@ -30,20 +35,23 @@ class TMenuItem : public TComponent {
 
     // "&" marks the accelerator; "-" makes a separator.
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v) { caption_ = v; }
+    void SetCaption(const std::string& v);
     bool IsSeparator() const { return caption_ == "-"; }
     bool Checked() const { return checked_; }
-    void SetChecked(bool v) { checked_ = v; }
+    void SetChecked(bool v);
     // Toggles Checked itself when chosen, before OnClick.
     bool AutoCheck() const { return autoCheck_; }
     void SetAutoCheck(bool v) { autoCheck_ = v; }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { enabled_ = v; }
+    void SetEnabled(bool v);
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { visible_ = v; }
+    void SetVisible(bool v);
+    // The item a double click stands for: its caption is bold.
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
     // Index of the item's picture in its menu's image list; -1 for none.
     int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int v) { imageIndex_ = v; }
+    void SetImageIndex(int v);
     // The command identifier the item has in a shown menu.
     UINT Command() const { return command_; }
 
@@ -73,8 +81,11 @@ class TMenuItem : public TComponent {
 
   private:
     friend class TMenu;
+    // Tells the item's menu that what it shows changed.
+    void Changed();
     std::string caption_;
     bool checked_ = false, autoCheck_ = false, enabled_ = true, visible_ = true;
+    bool default_ = false;
     int imageIndex_ = -1;
     UINT command_;
     HMENU submenu_ = nullptr;
@@ -92,17 +103,24 @@ class TMenu : public TComponent {
     // Items are drawn by their OnDrawItem and measured by their OnMeasureItem (or by the
     // framework without one) from the next time the menu is built.
     bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+    void SetOwnerDraw(bool v);
+    // The pictures of the items' ImageIndex; nullptr for none.
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
     // Fills `menu` with the current items (submenus are made for items with items).
     void AppendItems(HMENU menu, TMenuItem& parent);
+    // An item, the owner-draw switch or the image list changed.
+    virtual void MenuChanged() {}
 
   protected:
     // The shown menu is gone: its submenu handles no longer name anything.
     static void ForgetHandles(TMenuItem& parent);
+    void Notification(TComponent* component) override;
 
   private:
     TMenuItem items_;
     bool ownerDraw_ = false;
+    TImageList* images_ = nullptr;
 };
 
 class TPopupMenu : public TMenu {
@@ -146,9 +164,15 @@ class TMainMenu : public TMenu {
     void Rebuild();
     // Performs the Click of the item with that command; false when it is not one of ours.
     bool DispatchCommand(UINT command);
+    // The window showing the bar, told of every change; nullptr for none.
+    HWND Window() const { return window_; }
+    void SetWindow(HWND hwnd) { window_ = hwnd; }
+    // Once the bar was made, it is made again and the window showing it is told.
+    void MenuChanged() override;
 
   private:
     ScopedMenu bar_;
+    HWND window_ = nullptr;
 };
 
 // The owner-draw messages (measure, draw, menu character) of our menus' items, for the

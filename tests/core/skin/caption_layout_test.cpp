@@ -129,6 +129,7 @@ TEST(CaptionLayout, ButtonFramesByStateActivityAndFrameCount) {
     EXPECT_EQ(CaptionButtonFrame(ncPressed, false, 4, false), 2);
     EXPECT_EQ(CaptionButtonFrame(ncHot, true, 4, false), 3);
     EXPECT_EQ(CaptionButtonFrame(ncHot, true, 4, true), 4);
+    EXPECT_EQ(CaptionButtonFrame(ncNormal, false, 4, true), 1) << "the bar shows MDI buttons so";
 }
 
 TEST(CaptionLayout, SpecsOfTheSkinsButtons) {

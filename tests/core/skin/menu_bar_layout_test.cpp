@@ -99,13 +99,9 @@ TEST(MenuBarButton, HotGetsAFrameAndDisabledIsGrey) {
 
 TEST(MenuBarLayout, MdiButtonsFromTheFarEdge) {
     const core::TDataSkinObject bar = MenuBarObject(1);
-    core::TDataSkinSysButton close("BUTTON");
-    close.Picture = core::Bitmap(64, 14);
-    close.FrameCount = 4;
-    close.XCoord = 20;
-    EXPECT_EQ(core::MenuBarMdiButtonRect({5, 28, 305, 48}, &bar, close, false),
+    EXPECT_EQ(core::MenuBarMdiButtonRect({5, 28, 305, 48}, bar.RightWidth, 16, 14, 20, false),
               (Rect{283, 31, 299, 45}));
-    EXPECT_EQ(core::MenuBarMdiButtonRect({5, 28, 305, 48}, &bar, close, true),
+    EXPECT_EQ(core::MenuBarMdiButtonRect({5, 28, 305, 48}, bar.LeftWidth, 16, 14, 20, true),
               (Rect{11, 31, 27, 45}));
 }
 

@@ -8,10 +8,14 @@ using core::TSystemMenuWindow;
 
 TEST(SystemMenu, StatesFollowTheWindow) {
     const std::vector<core::TSystemMenuEntry> menu = {
-        {"&Restore", core::kScRestore},     {"&Move", core::kScMove},
-        {"&Size", core::kScSize},           {"Mi&nimize", core::kScMinimize},
-        {"Ma&ximize", core::kScMaximize},   {"", 0},
-        {"&Close\tAlt+F4", core::kScClose}, {"&Help", 0x1234, true, true}};
+        {"&Restore", core::kScRestore},
+        {"&Move", core::kScMove},
+        {"&Size", core::kScSize},
+        {"Mi&nimize", core::kScMinimize},
+        {"Ma&ximize", core::kScMaximize},
+        {"", 0},
+        {"&Close\tAlt+F4", core::kScClose, false, false, true},
+        {"&Help", 0x1234, true, true}};
     struct Case {
         TSystemMenuWindow window;  // maximised, minimised, minimise box, maximise box, sizeable
         const char* enabled;       // restore, move, size, minimise, maximise
@@ -35,6 +39,8 @@ TEST(SystemMenu, StatesFollowTheWindow) {
     EXPECT_EQ(items[5].caption, "-");
     EXPECT_EQ(items[6].shortcut, "Alt+F4");
     EXPECT_TRUE(items[7].checked && !items[7].enabled);  // the application's own item as it was
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i].isDefault, i == 6) << "only the default item is bold: " << i;
 
     const auto nt4 = core::Nt4SystemMenuItems(TSystemMenuWindow{true, false, true, true, true});
     ASSERT_EQ(nt4.size(), 5u);

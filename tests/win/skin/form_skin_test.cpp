@@ -326,6 +326,7 @@ TEST_F(FormSkinTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClos
         menu = reinterpret_cast<HMENU>(::SendMessageA(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
         return menu != nullptr;
     });
+    d.Hold();
     d.Then([&] {
         // The menu window has its skin: the menu background's edge at its border.
         ::UpdateWindow(menuWindow);
@@ -339,6 +340,7 @@ TEST_F(FormSkinTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClos
         }
         const int count = ::GetMenuItemCount(menu);
         EXPECT_GT(count, 1);
+        const UINT realDefault = ::GetMenuDefaultItem(::GetSystemMenu(h, FALSE), FALSE, 0);
         int closeAt = -1;
         for (int i = 0; i < count; ++i) {
             MENUITEMINFOA mii{};
@@ -349,6 +351,8 @@ TEST_F(FormSkinTest, RightClickOnTheCaptionOpensTheSkinnedSystemMenuAndCloseClos
             if (mii.wID == SC_MINIMIZE || mii.wID == SC_MAXIMIZE || mii.wID == SC_SIZE) {
                 EXPECT_TRUE(mii.fState & MFS_GRAYED) << "a dialog cannot do " << mii.wID;
             }
+            EXPECT_EQ((mii.fState & MFS_DEFAULT) != 0, mii.wID == realDefault)
+                << "the default item stays the default: " << mii.wID;
             if (mii.wID == SC_CLOSE)
                 closeAt = i;
         }
