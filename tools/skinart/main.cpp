@@ -262,6 +262,24 @@ Bitmap Tabs() {
     return SideBySide(frames);
 }
 
+// List view header sections: normal, pressed, disabled, hot, and the header right of the last
+// section. A light top line, a bottom rule, and a short divider at the right edge.
+Bitmap Headerbar() {
+    const uint32_t fills[5] = {kPaper, kPressFill, RGBColour(244, 245, 247), kHotFill, kPaper};
+    const uint32_t rules[5] = {kLine, kAccent, kLineLight, kAccentSoft, kLine};
+    std::vector<Bitmap> frames;
+    for (int f = 0; f < 5; ++f) {
+        Bitmap b(16, 20, fills[f]);
+        if (f != 1)
+            HLine(b, 0, 16, 0, core::kWhite);
+        HLine(b, 0, 16, 19, rules[f]);
+        if (f != 4)
+            VLine(b, 15, 3, 17, kLineLight);
+        frames.push_back(b);
+    }
+    return SideBySide(frames);
+}
+
 void Arrow(Bitmap& b, int dir, uint32_t c) {
     // dir 0 up, 1 down, 2 left, 3 right: a 7 x 4 chevron centred in 16 x 16, its point (row
     // i = 3) towards where it scrolls.
@@ -386,6 +404,7 @@ int main(int argc, char** argv) {
         Save(dir, "tabs.bmp", Tabs());
         Save(dir, "tabborder.bmp", Panel(16, 16, 0, core::kWhite, kLine));
         Save(dir, "tabpane.bmp", Panel(16, 16, 2, core::kWhite, kLine));
+        Save(dir, "headerbar.bmp", Headerbar());
         Save(dir, "scrollbar.bmp", ScrollbarParts());
         Save(dir, "horzscroll.bmp", ScrollTrack(false));
         Save(dir, "vertscroll.bmp", ScrollTrack(true));

@@ -170,6 +170,18 @@ std::vector<SkinBlit> ScrollBarBlits(const TSkinData& skin,
     return out;
 }
 
+Rect ScrollCornerRect(const Rect& vertical, const Rect& horizontal) {
+    if (vertical.Empty() || horizontal.Empty())
+        return Rect{};
+    return Rect{vertical.left, horizontal.top, vertical.right, horizontal.bottom};
+}
+
+SkinBlit ScrollCornerBlit(const TSkinData& skin, const Rect& corner) {
+    const TDataSkinObject* parts = Picture(skin, "Scrollbar");
+    return parts != nullptr && !corner.Empty() ? ObjectBlit(*parts, kTrackFrame, corner)
+                                               : SkinBlit{};
+}
+
 int TabFrame(bool selected, bool hot, bool focused, bool enabled) {
     if (!enabled)
         return 3;
@@ -237,6 +249,50 @@ std::vector<SkinBlit> UpDownBlits(const TSkinData& skin,
 
 int HeaderFrame(bool pressed, bool hot, bool enabled) {
     return !enabled ? 3 : pressed ? 2 : hot ? 4 : 1;
+}
+
+namespace {
+
+TInputResult Changed(bool changed) {
+    TInputResult r;
+    r.repaint = changed;
+    return r;
+}
+
+}  // namespace
+
+TInputResult THeaderInput::MouseMove(int section, bool onDivider) {
+    const int now = resizing || onDivider ? -1 : section;
+    const bool changed = now != hot;
+    hot = now;
+    return Changed(changed);
+}
+
+TInputResult THeaderInput::MouseDown(int section, bool onDivider, bool buttons) {
+    const int before = pressed, hotBefore = hot;
+    resizing = onDivider;
+    pressed = !onDivider && buttons ? section : -1;
+    hot = onDivider ? -1 : section;
+    return Changed(pressed != before || hot != hotBefore);
+}
+
+TInputResult THeaderInput::MouseUp() {
+    const bool changed = pressed >= 0;
+    pressed = -1;
+    resizing = false;
+    return Changed(changed);
+}
+
+TInputResult THeaderInput::MouseLeave() {
+    const bool changed = hot >= 0;
+    hot = -1;
+    return Changed(changed);
+}
+
+int THeaderInput::FrameOf(int section, bool enabled) const {
+    if (pressed >= 0)
+        return HeaderFrame(pressed == section && hot == section, false, enabled);
+    return HeaderFrame(false, hot == section, enabled);
 }
 
 namespace {

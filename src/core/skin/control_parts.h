@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/skin/control_button.h"
 #include "core/skin/img_util.h"
 #include "core/skin/skin_data.h"
 #include "core/skin/skin_draw.h"
@@ -87,6 +88,11 @@ bool SkinDrawsScrollBars(const TSkinData& skin);
 std::vector<SkinBlit> ScrollBarBlits(const TSkinData& skin,
                                      const TScrollBarLayout& layout,
                                      const TScrollBarLook& look);
+// The size box where a vertical and a horizontal bar meet: across the vertical bar, down the
+// horizontal one. Empty unless both bars show.
+Rect ScrollCornerRect(const Rect& vertical, const Rect& horizontal);
+// The corner in the track's look ("Scrollbar" frame 23), so no system patch shows there.
+SkinBlit ScrollCornerBlit(const TSkinData& skin, const Rect& corner);
 
 // --- Tabs --------------------------------------------------------------------------------
 //
@@ -133,6 +139,25 @@ std::vector<SkinBlit> UpDownBlits(const TSkinData& skin,
 // frames). A skin without "Headerbar" draws the sections from the [Buttons] picture.
 
 int HeaderFrame(bool pressed, bool hot, bool enabled);
+
+// The header's hot and pressed sections (-1 for none), fed with the hit test of each mouse
+// message. A press on a divider starts resizing a column: nothing looks pressed or hot until
+// the button is released. A pressed section shows pressed only while the mouse is on it, as
+// the system's buttons do, and no other section turns hot meanwhile. Headers without the
+// buttons style never look pressed.
+struct THeaderInput {
+    int hot = -1;
+    int pressed = -1;
+    bool resizing = false;
+
+    // `section` is the one under the mouse (-1 off the sections), `onDivider` whether the
+    // mouse is on a divider between two.
+    TInputResult MouseMove(int section, bool onDivider);
+    TInputResult MouseDown(int section, bool onDivider, bool buttons);
+    TInputResult MouseUp();
+    TInputResult MouseLeave();
+    int FrameOf(int section, bool enabled) const;
+};
 SkinBlit HeaderSectionBlit(const TSkinData& skin, const Rect& section, int frame);
 // The header right of the last section (`lastRight` is that section's right edge).
 SkinBlit HeaderRemainderBlit(const TSkinData& skin, const Rect& header, int lastRight);

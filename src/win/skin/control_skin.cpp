@@ -53,6 +53,8 @@ void TSkinControl::Register(TFormSkin& formSkin, TSkinData& data, bool paintsBac
 }
 
 void TSkinControl::Join(HWND hwnd) {
+    if (link_.Joined())
+        return;  // a control's chain entry outlives its windows
     auto handler = [this, alive = alive_](UINT m, WPARAM w, LPARAM l,
                                           const ui::TWndMethodChain::Next& next) -> LRESULT {
         if (!*alive)
@@ -160,6 +162,11 @@ LRESULT TSkinControl::Dispatch(UINT msg,
                                WPARAM wParam,
                                LPARAM lParam,
                                const ui::TWndMethodChain::Next& next) {
+    if (msg == ui::CM_RECREATED && state_ == cssAwaitingWindow) {
+        const LRESULT r = next(msg, wParam, lParam);
+        Reattach();
+        return r;
+    }
     if (msg == core::skinmsg::kControlEnable) {
         enabled_ = wParam > 0;
         Refresh();
@@ -187,6 +194,17 @@ LRESULT TSkinControl::Dispatch(UINT msg,
     return result;
 }
 
+void TSkinControl::Reattach() {
+    if (!formSkin_ || formSkin_->Finished() || !data_) {
+        enabled_ = false;
+        state_ = cssFinished;
+        link_.Leave();
+        return;
+    }
+    state_ = cssCreated;
+    AttachControl(*formSkin_, *data_, paintsBackground_);
+}
+
 bool TSkinControl::BeforeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
         case WM_NCDESTROY: {
@@ -194,6 +212,15 @@ bool TSkinControl::BeforeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
             result = CallPrevious(msg, wParam, lParam);
             if (!*alive)
                 return false;
+            ui::TWinControl* win = WinControl();
+            if (win && win->WindowBeingRemade()) {
+                // The control stays and gets a new window: the skin waits for it in the
+                // control's chain, handing back what it took of this window.
+                state_ = cssAwaitingWindow;
+                Restore();
+                hwnd_ = nullptr;
+                return false;
+            }
             enabled_ = false;
             state_ = cssFinished;
             Restore();
@@ -240,6 +267,24 @@ void TSkinControl::PaintEntry(HDC dc) {
     } catch (...) {
         // A painting error must not take the control's messages down with it.
     }
+}
+
+bool TSkinControl::PaintInstead(UINT msg, WPARAM wParam, LRESULT& result) {
+    if (msg == WM_ERASEBKGND) {
+        result = 1;
+        return true;
+    }
+    if (msg != WM_PAINT)
+        return false;
+    PaintMessage(hwnd_, wParam, [this](HDC dc, const RECT& r) {
+        try {
+            Paint(dc, r);
+        } catch (...) {
+            // Painting errors stay inside the paint.
+        }
+    });
+    result = 0;
+    return true;
 }
 
 std::wstring TSkinControl::WindowText() const {

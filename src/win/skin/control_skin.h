@@ -22,8 +22,14 @@ namespace skin {
 class TFormSkin;
 class TSkinData;
 
-// A control skin's life-cycle state: attached, and finished once its window is destroyed.
-enum TControlSkinState : int { cssCreated = 0, cssAttached = 1, cssFinished = 6 };
+// A control skin's life-cycle state: attached, and finished once its window is destroyed. A
+// framework control whose window is made anew keeps its skin, waiting for the new window.
+enum TControlSkinState : int {
+    cssCreated = 0,
+    cssAttached = 1,
+    cssAwaitingWindow = 2,
+    cssFinished = 6
+};
 
 class TSkinControl : public ui::TComponent {
   public:
@@ -70,6 +76,11 @@ class TSkinControl : public ui::TComponent {
     std::wstring WindowText() const;
     RECT WindowRect() const { return windowRect_; }
 
+    // For skins that draw the whole window themselves: erasing and painting end with the
+    // skin's Paint (its errors swallowed), so the system never draws under it. Returns whether
+    // `msg` was one of the two.
+    bool PaintInstead(UINT msg, WPARAM wParam, LRESULT& result);
+
     // Drawing routines of the base.
     void FillFace(HDC dc, const RECT& r);
     void FillParentColour(HDC dc, const RECT& r);
@@ -92,6 +103,9 @@ class TSkinControl : public ui::TComponent {
   private:
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next);
     void Join(HWND hwnd);
+    // The control's new window after RecreateWnd: attached again, or finished when its form
+    // skin is gone meanwhile.
+    void Reattach();
 
     ui::TWndMethodChain::Link link_;
     const ui::TWndMethodChain::Next* next_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/skin/window_bits.h"
 #include "win/skin/skin_data_component.h"
+#include "win/skin/skin_scrollbar.h"
 #include "win/ui/window_subclass.h"
 
 namespace skin {
@@ -31,6 +32,41 @@ core::Rect CoreRect(const RECT& r) {
 
 TSkinComBox::~TSkinComBox() {
     editLink_.Leave();
+    FreeListSkin();
+}
+
+void TSkinComBox::Notification(ui::TComponent* component) {
+    TSkinControl::Notification(component);
+    if (component == listSkin_)
+        listSkin_ = nullptr;
+}
+
+void TSkinComBox::AttachListSkin(core::TComboListSkin kind) {
+    if (kind == core::TComboListSkin::None || listSkin_ || !haveInfo_ || !info_.hwndList)
+        return;
+    HWND list = info_.hwndList;
+    if (kind == core::TComboListSkin::SkinScrollbarH &&
+        !core::SimpleComboListGetsScrollbar(true, uint32_t(::GetWindowLongPtrW(list, GWL_STYLE)),
+                                            uintptr_t(::GetParent(list))))
+        return;
+    // Owned by the combo box's owner, as a bare window's skin; this skin frees it again.
+    ui::TComponent* owner = control_ ? control_->Owner() : nullptr;
+    TSkinControl* skin = kind == core::TComboListSkin::ComboxScrollBar
+                             ? static_cast<TSkinControl*>(new TComboxScrollBar(owner))
+                             : new TSkinScrollbarH(owner);
+    FreeNotification(skin);
+    listSkin_ = skin;
+    skin->AttachWindow(list, Data(), *FormSkin());
+}
+
+void TSkinComBox::FreeListSkin() {
+    TSkinControl* skin = listSkin_;
+    listSkin_ = nullptr;
+    if (!skin)
+        return;
+    if (skin->State() == cssAttached)
+        skin->Restore();
+    delete skin;
 }
 
 bool TSkinComBox::ReadInfo() {
@@ -82,8 +118,8 @@ void TSkinComBox::AttachControl(TFormSkin& formSkin, TSkinData& data, bool paint
         return;
     style_ = uint32_t(::GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const core::TComboAttachPlan plan = core::ComboAttachPlan(style_, wide_, false);
-    if (plan.readInfo)
-        ReadInfo();
+    if (plan.readInfo && ReadInfo())
+        AttachListSkin(plan.listSkin);
     if (plan.takeOverEdit)
         TakeOverEdit();
 }
@@ -101,6 +137,7 @@ void TSkinComBox::Restore() {
     TSkinControl::Restore();
     editLink_.Leave();
     edit_ = nullptr;
+    FreeListSkin();
 }
 
 void TSkinComBox::Act(const core::TInputResult& r) {

@@ -64,6 +64,10 @@ void TSkinEdit::AfterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 void TSkinEdit::FindUpDown() {
+    // The up-down's window went with the field's old one (a picker made anew): a new one
+    // takes its place.
+    if (upDown_ && upDown_->State() == cssFinished)
+        delete upDown_;  // its free notification clears the field
     if (upDown_ || !Data().SkinControls().Has(core::xcSpin))
         return;
     for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child;
@@ -123,21 +127,7 @@ bool TSkinUpDown::BeforeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
         return false;
     if (!Draws())
         return true;
-    if (msg == WM_ERASEBKGND) {
-        result = 1;
-        return false;
-    }
-    if (msg != WM_PAINT)
-        return true;
-    PaintMessage(hwnd_, wParam, [this](HDC dc, const RECT& r) {
-        try {
-            Paint(dc, r);
-        } catch (...) {
-            // Painting errors stay inside the paint.
-        }
-    });
-    result = 0;
-    return false;
+    return !PaintInstead(msg, wParam, result);
 }
 
 void TSkinUpDown::AfterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

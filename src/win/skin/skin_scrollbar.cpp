@@ -3,37 +3,45 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "core/skin/skin_options.h"
+#include "win/skin/form_skin.h"
 #include "win/skin/skin_data_component.h"
+#include "win/skin/skin_header.h"
 
 namespace skin {
 
-bool TSkinScrollbar::BarOf(bool vertical, core::TScrollBarLayout& layout) const {
+TSkinScrollbar::Shown TSkinScrollbar::ShownOf(bool vertical) const {
+    Shown s;
     SCROLLBARINFO sbi{};
     sbi.cbSize = sizeof sbi;
-    if (!::GetScrollBarInfo(hwnd_, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi))
-        return false;
-    if (sbi.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN))
-        return false;
+    if (!::GetScrollBarInfo(hwnd_, vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi) ||
+        (sbi.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)))
+        return s;
     RECT w;
     ::GetWindowRect(hwnd_, &w);
-    const core::Rect bar{sbi.rcScrollBar.left - w.left, sbi.rcScrollBar.top - w.top,
-                         sbi.rcScrollBar.right - w.left, sbi.rcScrollBar.bottom - w.top};
-    if (bar.Empty())
-        return false;
+    s.bar = core::Rect{sbi.rcScrollBar.left - w.left, sbi.rcScrollBar.top - w.top,
+                       sbi.rcScrollBar.right - w.left, sbi.rcScrollBar.bottom - w.top};
+    s.visible = !s.bar.Empty();
+    s.enabled = ::IsWindowEnabled(hwnd_) && !(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
     SCROLLINFO si{};
     si.cbSize = sizeof si;
     si.fMask = SIF_ALL;
     ::GetScrollInfo(hwnd_, vertical ? SB_VERT : SB_HORZ, &si);
-    core::TScrollInfoFacts info;
-    info.min = si.nMin;
-    info.max = si.nMax;
-    info.page = si.nPage;
-    info.pos = pressed_ == core::TScrollPart::Thumb ? si.nTrackPos : si.nPos;
+    s.info.min = si.nMin;
+    s.info.max = si.nMax;
+    s.info.page = si.nPage;
+    s.info.pos = pressed_ == core::TScrollPart::Thumb ? si.nTrackPos : si.nPos;
+    return s;
+}
+
+bool TSkinScrollbar::BarOf(bool vertical, core::TScrollBarLayout& layout) const {
+    const Shown s = ShownOf(vertical);
+    if (!s.visible)
+        return false;
     core::TScrollBarMetrics m;
     m.arrowSize = ::GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
     m.thumbSize = ::GetSystemMetrics(vertical ? SM_CYVTHUMB : SM_CXHTHUMB);
-    const bool enabled = ::IsWindowEnabled(hwnd_) && !(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
-    layout = core::LayoutScrollBar(bar, vertical, m, info, enabled);
+    layout = core::LayoutScrollBar(s.bar, vertical, m, s.info, s.enabled);
     return true;
 }
 
@@ -52,6 +60,12 @@ core::TScrollPart TSkinScrollbar::PartAt(LPARAM screenPoint, bool& vertical) con
 }
 
 bool TSkinScrollbar::BeforeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == core::skinmsg::kRepaintFrame) {
+        repaintPosted_ = false;
+        PaintEntry(nullptr);
+        result = 0;
+        return false;
+    }
     if (msg == WM_NCLBUTTONDOWN && (wParam == HTVSCROLL || wParam == HTHSCROLL)) {
         // The system tracks the press in a loop of its own; the bar shows it pressed meanwhile.
         bool vertical = true;
@@ -84,10 +98,16 @@ void TSkinScrollbar::AfterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             pressed_ = core::TScrollPart::None;
             PaintEntry(nullptr);
             break;
-        case WM_NCPAINT:
-        case WM_PAINT:
         case WM_VSCROLL:
         case WM_HSCROLL:
+            PaintEntry(nullptr);
+            // While the thumb is dragged the system may draw its own moving thumb once this
+            // message has returned: the skin's comes back with the next pass of its loop.
+            if (LOWORD(wParam) == SB_THUMBTRACK && !repaintPosted_)
+                repaintPosted_ = ::PostMessageW(hwnd_, core::skinmsg::kRepaintFrame, 0, 0) != FALSE;
+            break;
+        case WM_NCPAINT:
+        case WM_PAINT:
         case WM_MOUSEWHEEL:
         case WM_KEYDOWN:
         case WM_CHAR:
@@ -106,17 +126,25 @@ void TSkinScrollbar::AfterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
             break;
         default:
             TSkinControl::AfterMessage(msg, wParam, lParam, result);
+            // Lists scroll on messages of their own (a new selection, the top row, a timer
+            // while the mouse drags below them): the bar is drawn anew once it moved.
+            if (hwnd_ && (!(ShownOf(true) == shown_[0]) || !(ShownOf(false) == shown_[1])))
+                PaintEntry(nullptr);
             break;
     }
 }
 
 void TSkinScrollbar::Paint(HDC dc, const RECT&) {
+    shown_[0] = ShownOf(true);
+    shown_[1] = ShownOf(false);
     if (!core::SkinDrawsScrollBars(Data().Data()))
         return;
+    core::Rect bars[2];
     for (bool vertical : {true, false}) {
         core::TScrollBarLayout l;
         if (!BarOf(vertical, l))
             continue;
+        bars[vertical ? 0 : 1] = l.bar;
         core::TScrollBarLook look;
         look.enabled = ::IsWindowEnabled(hwnd_) != FALSE;
         if (vertical == hotVertical_) {
@@ -126,6 +154,32 @@ void TSkinScrollbar::Paint(HDC dc, const RECT&) {
         for (const core::SkinBlit& b : core::ScrollBarBlits(Data().Data(), l, look))
             Data().Pictures().Draw(dc, b);
     }
+    Data().Pictures().Draw(
+        dc, core::ScrollCornerBlit(Data().Data(), core::ScrollCornerRect(bars[0], bars[1])));
+}
+
+void TSkinListView::AttachControl(TFormSkin& formSkin, TSkinData& data, bool paintsBackground) {
+    if (State() != cssCreated)
+        return;
+    TSkinScrollbar::AttachControl(formSkin, data, paintsBackground);
+    HWND header = hwnd_ ? ListView_GetHeader(hwnd_) : nullptr;
+    if (!header || Header() || formSkin.FindControlSkin(header))
+        return;
+    // Owned by this skin: it goes when the list view's skin does.
+    auto* skin = new TSkinHeader(this);
+    skin->AttachWindow(header, data, formSkin);
+}
+
+TSkinHeader* TSkinListView::Header() const {
+    for (ui::TComponent* c : Components())
+        if (auto* h = dynamic_cast<TSkinHeader*>(c))
+            return h;
+    return nullptr;
+}
+
+void TSkinListView::Restore() {
+    TSkinScrollbar::Restore();
+    delete Header();
 }
 
 }  // namespace skin

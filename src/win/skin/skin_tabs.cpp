@@ -13,23 +13,7 @@ bool TSkinTab::BeforeMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         return false;
     if (!Data().Data().Find("Tabs"))
         return true;
-    switch (msg) {
-        case WM_ERASEBKGND:
-            result = 1;
-            return false;
-        case WM_PAINT:
-            PaintMessage(hwnd_, wParam, [this](HDC dc, const RECT& r) {
-                try {
-                    Paint(dc, r);
-                } catch (...) {
-                    // Painting errors stay inside the paint.
-                }
-            });
-            result = 0;
-            return false;
-        default:
-            return true;
-    }
+    return !PaintInstead(msg, wParam, result);
 }
 
 void TSkinTab::AfterMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

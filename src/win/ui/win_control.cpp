@@ -115,6 +115,24 @@ void TWinControl::RecreateWnd() {
     recreating_ = false;
     if (shown)
         ::ShowWindow(Handle(), SW_SHOWNA);
+    NotifyRecreated();
+}
+
+bool TWinControl::WindowBeingRemade() const {
+    for (const TWinControl* c = this; c; c = c->Parent())
+        if (c->recreating_)
+            return true;
+    return false;
+}
+
+void TWinControl::NotifyRecreated() {
+    if (!HandleAllocated())
+        return;
+    Perform(CM_RECREATED, 0, 0);
+    const std::vector<TControl*> children = controls_;
+    for (TControl* c : children)
+        if (auto* win = dynamic_cast<TWinControl*>(c))
+            win->NotifyRecreated();
 }
 
 void TWinControl::InsertControl(TControl* child) {

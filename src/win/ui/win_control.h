@@ -17,6 +17,9 @@ namespace ui {
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+// Performed on a control, and on every windowed control inside it, once RecreateWnd has made
+// their windows anew: whatever hooked the old window hooks the new one.
+constexpr UINT CM_RECREATED = 0xB000 + 0x100;
 
 class TWinControl : public TControl, public Window {
   public:
@@ -58,6 +61,9 @@ class TWinControl : public TControl, public Window {
     // windows are made anew with it, and it keeps its visibility.
     void RecreateWnd();
     bool Recreating() const { return recreating_; }
+    // Its window goes because RecreateWnd runs for it or for a control it sits in: the
+    // control stays, and a new window follows.
+    bool WindowBeingRemade() const;
 
     // Ends in WndProc.
     TWndMethodChain WindowProc;
@@ -80,6 +86,7 @@ class TWinControl : public TControl, public Window {
     virtual bool EraseBackground(HDC dc);
 
   private:
+    void NotifyRecreated();
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;

@@ -173,4 +173,68 @@ TEST(HeaderBlits, SectionsAndTheRestOfTheHeader) {
     EXPECT_EQ(FrameColour(core::HeaderRemainderBlit(*own, header, 180)), 0x200u);
 }
 
+// Frames of sections 0 and 1 after a sequence of mouse events on a header with buttons.
+TEST(HeaderInput, PressHotAndResizing) {
+    enum Ev { Move0, Move1, MoveDivider, Down0, DownDivider, Up, Leave };
+    struct Case {
+        const char* what;
+        std::vector<Ev> events;
+        int frame0, frame1;
+    };
+    const Case cases[] = {
+        {"hot under the mouse", {Move0}, 4, 1},
+        {"pressed", {Move0, Down0}, 2, 1},
+        {"pressed, moved off: neither pressed nor the other hot", {Down0, Move1}, 1, 1},
+        {"pressed, back on it", {Down0, Move1, Move0}, 2, 1},
+        {"released", {Down0, Up}, 4, 1},
+        {"a divider is not a section", {Move0, MoveDivider}, 1, 1},
+        {"resizing a column shows no hot section", {DownDivider, Move1}, 1, 1},
+        {"after resizing", {DownDivider, Move1, Up, Move1}, 1, 4},
+        {"left", {Move1, Leave}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        core::THeaderInput in;
+        for (Ev e : c.events)
+            switch (e) {
+                case Move0:
+                    in.MouseMove(0, false);
+                    break;
+                case Move1:
+                    in.MouseMove(1, false);
+                    break;
+                case MoveDivider:
+                    in.MouseMove(0, true);
+                    break;
+                case Down0:
+                    in.MouseDown(0, false, true);
+                    break;
+                case DownDivider:
+                    in.MouseDown(0, true, true);
+                    break;
+                case Up:
+                    in.MouseUp();
+                    break;
+                case Leave:
+                    in.MouseLeave();
+                    break;
+            }
+        EXPECT_EQ(in.FrameOf(0, true), c.frame0) << c.what;
+        EXPECT_EQ(in.FrameOf(1, true), c.frame1) << c.what;
+        EXPECT_EQ(in.FrameOf(0, false), 3) << c.what << ", disabled";
+    }
+    core::THeaderInput plain;
+    plain.MouseDown(0, false, false);
+    EXPECT_EQ(plain.FrameOf(0, true), 4) << "without the buttons style a press only shows hot";
+}
+
+TEST(ScrollCorner, BetweenTwoBarsInTheTracksLook) {
+    const Rect v{100, 0, 116, 84}, h{0, 84, 100, 100};
+    EXPECT_EQ(core::ScrollCornerRect(v, h), (Rect{100, 84, 116, 100}));
+    EXPECT_TRUE(core::ScrollCornerRect(v, Rect{}).Empty());
+    const auto skin = PartsSkin(false);
+    const auto corner = core::ScrollCornerBlit(*skin, core::ScrollCornerRect(v, h));
+    ASSERT_FALSE(corner.Empty());
+    EXPECT_EQ(FrameColour(corner), 0x116u) << "frame 23, the track";
+}
+
 }  // namespace

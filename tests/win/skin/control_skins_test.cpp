@@ -26,6 +26,7 @@
 #include "win/skin/skin_scrollbar.h"
 #include "win/skin/skin_tabs.h"
 #include "win/skin/skin_test_support.h"
+#include "win/skin/skinned_test.h"
 #include "win/ui/date_time_picker.h"
 #include "win/ui/dialog_form.h"
 
@@ -34,6 +35,7 @@
 namespace {
 
 using skintest::RunningSkin;
+using skintest::WhenRunning;
 using wintest::DialogDriver;
 
 // A dialog with one control of each kind the program's dialogs use.
@@ -82,18 +84,8 @@ class ControlsForm : public ui::TDialogForm {
     int clicks = 0;
 };
 
-class ControlSkinsTest : public ::testing::Test {
+class ControlSkinsTest : public skintest::SkinnedTest {
   protected:
-    void SetUp() override {
-        host_ = std::make_unique<skintest::SkinHost>();
-        ASSERT_TRUE(host_->Loaded()) << "the default skin from clock.exe";
-    }
-    void TearDown() override {
-        skintest::MouseTo(0, 0);
-        host_.reset();
-    }
-    const core::TSkinData& Skin() const { return host_->Skin(); }
-
     // The button as the skin draws frame `frame`, away from its caption: points on its left,
     // right and top edges.
     bool ButtonShows(HWND button, int frame) {
@@ -119,19 +111,9 @@ class ControlSkinsTest : public ::testing::Test {
     }
     template <class T>
     static T* SkinOf(HWND form, HWND control) {
-        skin::TFormSkin* s = RunningSkin(form);
-        return s ? dynamic_cast<T*>(s->FindControlSkin(control)) : nullptr;
+        return skintest::ControlSkinOf<T>(form, control);
     }
-
-    std::unique_ptr<skintest::SkinHost> host_;
 };
-
-std::function<bool()> WhenRunning(ui::TForm& form) {
-    return [&form] {
-        return form.HandleAllocated() && ::IsWindowVisible(form.Handle()) &&
-               RunningSkin(form.Handle()) != nullptr;
-    };
-}
 
 TEST_F(ControlSkinsTest, ButtonShowsItsFiveFramesAndClicksOnce) {
     ASSERT_FALSE(Skin().ButtonDef().Picture.Empty());

@@ -4,6 +4,7 @@
 // moves it; and screen pixels.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "core/skin/frame_region.h"
@@ -54,6 +55,21 @@ inline skin::TFormSkin* RunningSkin(HWND hwnd) {
     skin::TSkinManager* m = skin::TSkinManager::Instance();
     skin::TFormSkin* s = m ? m->FindSkin(hwnd) : nullptr;
     return s && s->State() == skin::fssRunning ? s : nullptr;
+}
+
+// The control skin the form skin of `form` holds for `control`, if it is a T.
+template <class T>
+T* ControlSkinOf(HWND form, HWND control) {
+    skin::TFormSkin* s = RunningSkin(form);
+    return s ? dynamic_cast<T*>(s->FindControlSkin(control)) : nullptr;
+}
+
+// A dialog step: the form shows with its skin running.
+inline std::function<bool()> WhenRunning(ui::TForm& form) {
+    return [&form] {
+        return form.HandleAllocated() && ::IsWindowVisible(form.Handle()) &&
+               RunningSkin(form.Handle()) != nullptr;
+    };
 }
 
 // Frame widths as the window shows them: window rectangle against client area.
