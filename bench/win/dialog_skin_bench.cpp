@@ -213,13 +213,18 @@ void FramePaint(int repeats) {
         return;
     }
     const SIZE size = skintest::WindowSize(list->Handle());
+    // The median of single calls: on a shared machine a mean takes in every other program's
+    // bursts.
     auto time = [&](const std::function<void()>& f) {
-        const auto start = Clock::now();
+        std::vector<double> calls;
         for (int i = 0; i < repeats; ++i) {
+            const auto start = Clock::now();
             f();
             GdiFlush();
+            calls.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         }
-        return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repeats;
+        return Median(calls);
     };
     const double frame = time([&] { skin->PaintFrame(); });
     ui::TBitmap picture;
@@ -229,7 +234,7 @@ void FramePaint(int repeats) {
         BitBlt(dc.get(), 0, 0, size.cx, size.cy, picture.Canvas().Handle(), 0, 0, SRCCOPY);
     });
     std::printf(
-        "Frame paint of the alarm list (%ldx%ld), mean of %d: %.0f us; BitBlt of the "
+        "Frame paint of the alarm list (%ldx%ld), median of %d: %.0f us; BitBlt of the "
         "window's size: %.0f us (%.1fx)\n",
         size.cx, size.cy, repeats, frame, blit, frame / std::max(0.001, blit));
     // One of its buttons painted by its skin, against a BitBlt of the button's size.
@@ -245,7 +250,7 @@ void FramePaint(int repeats) {
             BitBlt(dc.get(), 0, 0, r.right, r.bottom, picture.Canvas().Handle(), 0, 0, SRCCOPY);
         });
         std::printf(
-            "Button repaint (%ldx%ld), mean of %d: %.0f us; BitBlt of its size: %.0f us "
+            "Button repaint (%ldx%ld), median of %d: %.0f us; BitBlt of its size: %.0f us "
             "(%.1fx)\n",
             r.right, r.bottom, repeats, paint, copy, paint / std::max(0.001, copy));
         break;

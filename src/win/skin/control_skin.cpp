@@ -160,6 +160,21 @@ LRESULT TSkinControl::Dispatch(UINT msg,
                                WPARAM wParam,
                                LPARAM lParam,
                                const ui::TWndMethodChain::Next& next) {
+    if (msg != WM_SETTEXT)
+        return Route(msg, wParam, lParam, next);
+    // A paint on the way may still have read the old text.
+    textKnown_ = false;
+    std::shared_ptr<bool> alive = alive_;
+    const LRESULT result = Route(msg, wParam, lParam, next);
+    if (*alive)
+        textKnown_ = false;
+    return result;
+}
+
+LRESULT TSkinControl::Route(UINT msg,
+                            WPARAM wParam,
+                            LPARAM lParam,
+                            const ui::TWndMethodChain::Next& next) {
     if (msg == core::skinmsg::kControlEnable) {
         enabled_ = wParam > 0;
         Refresh();
@@ -242,14 +257,15 @@ void TSkinControl::PaintEntry(HDC dc) {
     }
 }
 
-std::wstring TSkinControl::WindowText() const {
-    if (!hwnd_)
-        return std::wstring();
+const std::wstring& TSkinControl::WindowText() const {
+    if (textKnown_ || !hwnd_)
+        return text_;
     const int n = ::GetWindowTextLengthW(hwnd_);
-    std::wstring text(size_t(std::max(n, 0)) + 1, L'\0');
-    const int got = ::GetWindowTextW(hwnd_, &text[0], n + 1);
-    text.resize(size_t(std::max(got, 0)));
-    return text;
+    text_.assign(size_t(std::max(n, 0)) + 1, L'\0');
+    const int got = ::GetWindowTextW(hwnd_, &text_[0], n + 1);
+    text_.resize(size_t(std::max(got, 0)));
+    textKnown_ = true;
+    return text_;
 }
 
 void TSkinControl::FillFace(HDC dc, const RECT& r) {

@@ -67,7 +67,8 @@ class TSkinControl : public ui::TComponent {
     void TakeColour();
     void GiveColourBack();
     void RedrawWithChildren();
-    std::wstring WindowText() const;
+    // The window's text, read again only after it changed (WM_SETTEXT).
+    const std::wstring& WindowText() const;
     RECT WindowRect() const { return windowRect_; }
 
     // Drawing routines of the base.
@@ -91,7 +92,11 @@ class TSkinControl : public ui::TComponent {
 
   private:
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next);
+    LRESULT Route(UINT msg, WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next);
     void Join(HWND hwnd);
+
+    mutable std::wstring text_;
+    mutable bool textKnown_ = false;
 
     ui::TWndMethodChain::Link link_;
     const ui::TWndMethodChain::Next* next_ = nullptr;
