@@ -48,6 +48,7 @@ void TSkinControl::Register(TFormSkin& formSkin, TSkinData& data, bool paintsBac
     control_ = dynamic_cast<ui::TControl*>(Owner());
     if (auto* win = WinControl())
         hwnd_ = win->HandleAllocated() ? win->Handle() : nullptr;
+    textKnown_ = false;
     wide_ = hwnd_ && ::IsWindowUnicode(hwnd_) != FALSE;
     formSkin.AddControlSkin(this);
 }
@@ -91,6 +92,7 @@ void TSkinControl::AttachWindow(HWND hwnd, TSkinData& data, TFormSkin& formSkin)
     formSkin_ = &formSkin;
     data_ = &data;
     hwnd_ = hwnd;
+    textKnown_ = false;
     wide_ = ::IsWindowUnicode(hwnd) != FALSE;
     formSkin.AddControlSkin(this);
     windowText_ = WindowText();
@@ -167,6 +169,21 @@ LRESULT TSkinControl::Dispatch(UINT msg,
         Reattach();
         return r;
     }
+    if (msg != WM_SETTEXT)
+        return Route(msg, wParam, lParam, next);
+    // A paint on the way may still have read the old text.
+    textKnown_ = false;
+    std::shared_ptr<bool> alive = alive_;
+    const LRESULT result = Route(msg, wParam, lParam, next);
+    if (*alive)
+        textKnown_ = false;
+    return result;
+}
+
+LRESULT TSkinControl::Route(UINT msg,
+                            WPARAM wParam,
+                            LPARAM lParam,
+                            const ui::TWndMethodChain::Next& next) {
     if (msg == core::skinmsg::kControlEnable) {
         enabled_ = wParam > 0;
         Refresh();
@@ -287,14 +304,15 @@ bool TSkinControl::PaintInstead(UINT msg, WPARAM wParam, LRESULT& result) {
     return true;
 }
 
-std::wstring TSkinControl::WindowText() const {
-    if (!hwnd_)
-        return std::wstring();
+const std::wstring& TSkinControl::WindowText() const {
+    if (textKnown_ || !hwnd_)
+        return text_;
     const int n = ::GetWindowTextLengthW(hwnd_);
-    std::wstring text(size_t(std::max(n, 0)) + 1, L'\0');
-    const int got = ::GetWindowTextW(hwnd_, &text[0], n + 1);
-    text.resize(size_t(std::max(got, 0)));
-    return text;
+    text_.assign(size_t(std::max(n, 0)) + 1, L'\0');
+    const int got = ::GetWindowTextW(hwnd_, &text_[0], n + 1);
+    text_.resize(size_t(std::max(got, 0)));
+    textKnown_ = true;
+    return text_;
 }
 
 void TSkinControl::FillFace(HDC dc, const RECT& r) {

@@ -73,7 +73,8 @@ class TSkinControl : public ui::TComponent {
     void TakeColour();
     void GiveColourBack();
     void RedrawWithChildren();
-    std::wstring WindowText() const;
+    // The window's text, read again only after it changed (WM_SETTEXT).
+    const std::wstring& WindowText() const;
     RECT WindowRect() const { return windowRect_; }
 
     // For skins that draw the whole window themselves: erasing and painting end with the
@@ -102,10 +103,14 @@ class TSkinControl : public ui::TComponent {
 
   private:
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next);
+    LRESULT Route(UINT msg, WPARAM wParam, LPARAM lParam, const ui::TWndMethodChain::Next& next);
     void Join(HWND hwnd);
     // The control's new window after RecreateWnd: attached again, or finished when its form
     // skin is gone meanwhile.
     void Reattach();
+
+    mutable std::wstring text_;
+    mutable bool textKnown_ = false;
 
     ui::TWndMethodChain::Link link_;
     const ui::TWndMethodChain::Next* next_ = nullptr;

@@ -193,6 +193,14 @@ void TFormSkin::Attach() {
         savedColor_ = form_->Color();
         form_->SetColor(ui::TColor(data_.Data().ButtonFaceColour()));
     }
+    // A window that gets its skinned frame is drawn once, by the set-up at its skinned size:
+    // what the system would paint before that (the show's erasing of every control in the
+    // system's look) is dropped.
+    const bool child = (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0;
+    if (!passive_ && !child && kind_ != core::fkNone && windowState_ != core::wsMinimized) {
+        DropPendingPaint();
+        drawnBySetUp_ = true;
+    }
     attached_ = true;
 }
 
@@ -237,10 +245,14 @@ void TFormSkin::SetUp() {
     if (!passive_ && !child && kind_ != core::fkNone && windowState_ != core::wsMinimized) {
         state_ = fssSettingUp;
         ResizeToSkin();
+        // The controls' skins asked for repaints; setting the region would erase them at once
+        // (a frame change erases what is pending), and the redraw below paints them anyway.
+        DropPendingPaint();
         UpdateRegion(true);
         // Frame, client and controls are drawn with the window's next paint.
-        ::RedrawWindow(hwnd_, nullptr, nullptr,
-                       RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        RedrawAll();
+    } else if (drawnBySetUp_) {
+        RedrawAll();
     } else if (!passive_ && kind_ != core::fkNone) {
         ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     }
@@ -285,8 +297,8 @@ void TFormSkin::ResizeToSkin() {
         core::SkinnedWindowSize(framelessClient_.cx, framelessClient_.cy, metrics_, countMenuBar,
                                 kind_, textWidth, data_.Data().Title());
     // The client area keeps its place on the screen and the frame grows around it, so the
-    // controls do not move. Nothing is copied or drawn on the way: the caller invalidates the
-    // window once its region is set too, and the frame is painted by the skin.
+    // controls do not move. Nothing is copied, drawn or erased on the way: the caller
+    // invalidates the window once its region is set too, and the frame is painted by the skin.
     POINT client{0, 0};
     ::ClientToScreen(hwnd_, &client);
     const int x = client.x - metrics_.left - size.childShift;
@@ -296,7 +308,7 @@ void TFormSkin::ResizeToSkin() {
     const bool sizeChanges =
         window.right - window.left != size.width || window.bottom - window.top != size.height;
     ::SetWindowPos(hwnd_, nullptr, x, y, size.width, size.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS |
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE |
                        (sizeChanges ? 0 : SWP_FRAMECHANGED));
     if (size.childShift <= 0)
         return;
@@ -325,6 +337,16 @@ void TFormSkin::ResizeToSystemFrame() {
     ::AdjustWindowRectEx(&r, style, hasMenu, exStyle);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TFormSkin::DropPendingPaint() {
+    ::RedrawWindow(hwnd_, nullptr, nullptr,
+                   RDW_VALIDATE | RDW_NOERASE | RDW_NOFRAME | RDW_ALLCHILDREN);
+}
+
+void TFormSkin::RedrawAll() {
+    ::RedrawWindow(hwnd_, nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TFormSkin::SetStyleBits(LONG_PTR bits, bool on) {
@@ -371,8 +393,9 @@ void TFormSkin::Detach() {
         else
             ResizeToSystemFrame();
         ::SetWindowRgn(hwnd_, nullptr, TRUE);
-        ::RedrawWindow(hwnd_, nullptr, nullptr,
-                       RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        RedrawAll();
+    } else if (drawnBySetUp_) {
+        RedrawAll();  // its set-up never came to draw it
     } else if (!passive_ && kind_ != core::fkNone) {
         ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     } else if (!passive_ && state_ == fssCreated) {

@@ -193,6 +193,8 @@ class TFormSkin {
     void MakeButtons();
     void ResizeToSkin();
     void ResizeToSystemFrame();
+    void DropPendingPaint();
+    void RedrawAll();
     void RestoreStyles();
     void SetStyleBits(LONG_PTR bits, bool on);
     bool Running() const;
@@ -233,6 +235,9 @@ class TFormSkin {
     int busy_ = 0;
     bool passive_ = true;
     bool attached_ = false;
+    // The window's pending paint was dropped at attach: its set-up (or a detach before it)
+    // draws all of it.
+    bool drawnBySetUp_ = false;
 
     core::TFrameKind kind_ = core::fkNone;
     core::TFrameMetrics metrics_;

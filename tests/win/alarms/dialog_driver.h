@@ -48,6 +48,11 @@ class DialogDriver {
     }
 
   private:
+    static BOOL CALLBACK CloseVisible(HWND h, LPARAM) {
+        if (::IsWindowVisible(h))
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
     void Tick() {
         if (::GetTickCount() - start_ > 20000 && !timedOut_) {
             // A test went wrong: close whatever is open so the test ends and reports it.
@@ -60,6 +65,8 @@ class DialogDriver {
             for (HWND h = ::FindWindowA("#32770", nullptr); h; h = nullptr)
                 for (WPARAM id : {IDCANCEL, IDNO, IDOK})
                     ::PostMessageA(h, WM_COMMAND, id, 0);
+            // And a test's own forms.
+            ::EnumThreadWindows(::GetCurrentThreadId(), CloseVisible, 0);
         }
         if (timedOut_ || Finished() || busy_)
             return;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/skin/control_button.h"
 #include "core/skin/control_parts.h"
@@ -175,6 +176,50 @@ TEST_F(ControlSkinsTest, ButtonShowsItsFiveFramesAndClicksOnce) {
     form->ShowModal();
     EXPECT_TRUE(d.Finished());
     EXPECT_FALSE(d.TimedOut());
+    delete form;
+}
+
+TEST_F(ControlSkinsTest, AButtonDrawsTheCaptionItIsGivenWhileSkinned) {
+    auto* form = new ControlsForm;
+    DialogDriver d;
+    // The middle row of the button, where its caption goes.
+    auto row = [&] {
+        HWND two = form->two->Handle();
+        RECT c;
+        ::GetClientRect(two, &c);
+        std::vector<uint32_t> pixels;
+        for (int x = 4; x < c.right - 4; ++x) {
+            POINT p{x, c.bottom / 2};
+            ::ClientToScreen(two, &p);
+            pixels.push_back(skintest::ScreenPixel(p.x, p.y));
+        }
+        return pixels;
+    };
+    std::vector<uint32_t> blank;
+    d.Then(WhenRunning(*form));
+    d.Then([&] {
+        HWND two = form->two->Handle();
+        return ButtonShows(two, core::bfNormal) || ButtonShows(two, core::bfFocused);
+    });
+    d.Then([&] {
+        blank = row();
+        form->two->SetCaption("Two");
+        return true;
+    });
+    bool drawn = false;
+    DWORD since = 0;
+    d.Then([&] {
+        since = since ? since : ::GetTickCount();
+        drawn = row() != blank;
+        return drawn || ::GetTickCount() - since > 3000;
+    });
+    d.Then([&] {
+        ::PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+        return true;
+    });
+    form->ShowModal();
+    EXPECT_TRUE(d.Finished());
+    EXPECT_TRUE(drawn) << "the new caption is drawn";
     delete form;
 }
 
